@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/shell_services.h"
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+
+// The one application object: title, main window, message loop, the hint of
+// the control under the pointer, the error display and the shared fonts.
+class TApplication {
+public:
+    TApplication();
+    ~TApplication();
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+
+    const std::string& Title() const { return title_; }
+    void SetTitle(std::string title) { title_ = std::move(title); }
+    HWND MainWindow() const { return mainWindow_; }
+    void SetMainWindow(HWND window) { mainWindow_ = window; }
+
+    TShellServices& Shell() { return *shell_; }
+    // Replaces the shell services (tests); nullptr restores the real ones.
+    void SetShell(TShellServices* shell);
+
+    // Runs the message loop until the main window is closed.
+    int Run();
+    // Handles every message that is waiting, then does the idle work once.
+    void ProcessMessages();
+    // Idle work: finds the hint of the control under the pointer.
+    void Idle();
+
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& hint);
+    std::function<void()> OnHint;
+
+    // The error box: modal, caption the application title, stop icon, OK.
+    void ShowException(const std::exception& error);
+
+    // Fonts shared by all controls, created on first use.
+    HFONT Font(const std::string& face, int characterHeight, bool bold = false);
+
+private:
+    bool DispatchWaiting();
+
+    std::string title_;
+    HWND mainWindow_ = nullptr;
+    TPlatformShell platformShell_;
+    TShellServices* shell_;
+    std::string hint_;
+    std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
+};
+
+TApplication& Application();
+
+// The hint text of the control at a screen point (disabled controls
+// included): its own, else that of the nearest enclosing control that has
+// one, after the first "|" if there is one.
+std::string HintAt(POINT screenPoint);
+
+// The part of a hint after its first "|", or the whole hint without one.
+std::string LongHint(const std::string& hint);

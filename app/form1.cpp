@@ -1,0 +1,161 @@
+#include "app/form1.h"
+
+#include "app/application.h"
+#include "app/resource.h"
+
+namespace {
+
+const UINT Exit1Id = 1;
+const DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+const DWORD FormExStyle = WS_EX_CONTROLPARENT;
+
+struct TNavigationEntry {
+    int Section;
+    int SubItem;
+    int Page;
+};
+
+// Which page each sub-item of the section list shows.
+const TNavigationEntry Navigation[] = {
+    {0, 0, 1}, {0, 1, 2}, {0, 2, 3},  {0, 3, 4},  {1, 0, 5},  {1, 1, 6},  {1, 2, 7},
+    {1, 3, 8}, {1, 4, 9}, {2, 0, 10}, {2, 1, 11}, {3, 0, 12}, {3, 1, 13},
+};
+
+TBounds CentredOnScreen(int clientWidth, int clientHeight) {
+    RECT frame{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&frame, FormStyle, TRUE, FormExStyle);
+    int width = frame.right - frame.left;
+    int height = frame.bottom - frame.top;
+    return {(GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width,
+            height};
+}
+
+}  // namespace
+
+void TDefaultPage::Create(TNotebook& notebook) {
+    CreatePage(notebook.Handle(), "Default");
+    notebook.AddPage(*this);
+    Image2.Create(Handle(), {0, 0, 368, 260}, IDB_DEFAULT_PAGE, TPicture::TKind::StretchedBitmap);
+}
+
+TForm1::TForm1() {
+    CreateMenu();
+    CreateHandle({nullptr, "Tavrel Control Manager", FormStyle, FormExStyle,
+                  CentredOnScreen(FormClientWidth, FormClientHeight), nullptr, menu_});
+    if (!Application().MainWindow()) Application().SetMainWindow(Handle());
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TAVREL), IMAGE_ICON, 32, 32, 0)));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TAVREL), IMAGE_ICON, 16, 16, 0)));
+
+    Image1.Create(Handle(), {0, 0, FormClientWidth, 55}, IDB_BANNER, TPicture::TKind::Bitmap);
+    statbar1.Create(Handle(), {0, 316, FormClientWidth, 19}, clSilver);
+    CreateSectionList();
+    Notebook1.Create(Handle(), {149, 55, 369, 261});
+
+    Default.Create(Notebook1);
+    desktop1.Create(Notebook1, desktop2);
+    desktop2.Create(Notebook1);
+    desktop3.Create(Notebook1);
+    desktop4.Create(Notebook1);
+    System5.Create(Notebook1);
+    System6.Create(Notebook1);
+    System7.Create(Notebook1);
+    System8.Create(Notebook1);
+    System9.Create(Notebook1);
+    User10.Create(Notebook1);
+    User11.Create(Notebook1);
+    Boot12.Create(Notebook1);
+    Boot13.Create(Notebook1);
+    Notebook1.SetPageIndex(0);
+
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    Application().OnHint = nullptr;
+    if (Application().MainWindow() == Handle()) Application().SetMainWindow(nullptr);
+}
+
+void TForm1::CreateMenu() {
+    menu_ = ::CreateMenu();
+    HMENU software = CreatePopupMenu();
+    AppendMenuA(software, MF_STRING, Exit1Id, "&Exit");
+    AppendMenuA(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(software), "&Software");
+}
+
+void TForm1::CreateSectionList() {
+    optionlist1.SectionFont = Application().Font("Arial", 11, true);
+    optionlist1.Create(Handle(), {0, 55, 149, 261});
+    TSectionListBox::TSectionLook larger{Application().Font("MS Sans Serif", 12), clBlack};
+    TSectionListBox::TSectionLook smaller{Application().Font("MS Sans Serif", 11), GetSysColor(COLOR_WINDOWTEXT)};
+    optionlist1.AddSection(" Desktop Options",
+                           {"Desktop Access", "Files and Folders", "Start Menu Options", "Active Desktop"}, larger);
+    optionlist1.AddSection(" System Options",
+                           {"System Access", "Network Access", "Internet Access", "Printer Options", "Control Panels"},
+                           larger);
+    optionlist1.AddSection(" User Restrictions", {"Program Access", "Drives Access"}, larger);
+    optionlist1.AddSection(" Boot Options", {"Boot Settings", "Windows Logon"}, smaller);
+    optionlist1.OnSubItemClick = [this](int section, int subItem) { optionlist1SubItemClick(section, subItem); };
+    optionlist1.OnExpandSection = [this](int section) { optionlist1ExpandSection(section); };
+    optionlist1.OnContractSection = [this](int section) { optionlist1ContractSection(section); };
+}
+
+void TForm1::Show() {
+    ShowWindow(Handle(), SW_SHOW);
+    UpdateWindow(Handle());
+}
+
+TOptionPage* TForm1::OptionPage(int index) {
+    TOptionPage* pages[] = {&desktop1, &desktop2, &desktop3, &desktop4, &System5, &System6, &System7,
+                            &System8,  &System9,  &User10,   &User11,   &Boot12,  &Boot13};
+    if (index < 1 || index > 13) return nullptr;
+    return pages[index - 1];
+}
+
+void TForm1::FormCreate() {
+    Application().OnHint = [this] { ShowStatusHint(); };
+}
+
+// The page loader runs first: a loader that raises leaves the previous page showing.
+void TForm1::optionlist1SubItemClick(int section, int subItem) {
+    for (const TNavigationEntry& entry : Navigation) {
+        if (entry.Section != section || entry.SubItem != subItem) continue;
+        OptionPage(entry.Page)->PageLoader();
+        Notebook1.SetPageIndex(entry.Page);
+        return;
+    }
+}
+
+void TForm1::optionlist1ExpandSection(int) { Notebook1.SetPageIndex(0); }
+
+void TForm1::optionlist1ContractSection(int) { Notebook1.SetPageIndex(0); }
+
+void TForm1::Exit1Click() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
+
+void TForm1::ShowStatusHint() { statbar1.SetSimpleText(LongHint(Application().Hint())); }
+
+LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam == 0 && LOWORD(wParam) == Exit1Id) {
+            Exit1Click();
+            return 0;
+        }
+        break;
+    case WM_MENUSELECT:
+        Application().SetHint("");  // the menu items have no hints
+        return 0;
+    case WM_ERASEBKGND: {
+        RECT client{};
+        GetClientRect(Handle(), &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+        return TRUE;
+    }
+    case WM_DESTROY:
+        if (Application().MainWindow() == Handle()) PostQuitMessage(0);
+        return 0;
+    }
+    return TWindow::HandleMessage(message, wParam, lParam);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "pages/option_page.h"
+
+// Notebook page 7: "Internet Access".
+class TInternetAccessPage : public TOptionPage {
+public:
+    void Create(TNotebook& notebook);
+    void PageLoader() override;
+
+    TFlatButton bapplysystem3;
+};

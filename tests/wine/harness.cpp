@@ -1,0 +1,279 @@
+#include "harness.h"
+
+#include "widgets/section_rows.h"
+
+// ---- TRecordingShell
+
+int TRecordingShell::ShowMessageBox(HWND, const std::string& text, const std::string& caption, UINT flags) {
+    MessageBoxes.push_back({text, caption, flags});
+    Log.push_back("box: " + text);
+    if (WhileBoxOpen) WhileBoxOpen(MessageBoxes.back());
+    return IDOK;
+}
+
+void TRecordingShell::Beep() {
+    ++Beeps;
+    Log.push_back("beep");
+}
+
+void TRecordingShell::BroadcastSettingChange() {
+    ++Broadcasts;
+    Log.push_back("broadcast");
+}
+
+void TRecordingShell::Clear() {
+    MessageBoxes.clear();
+    Beeps = 0;
+    Broadcasts = 0;
+    Log.clear();
+}
+
+std::vector<std::string> TRecordingShell::Errors() const {
+    std::vector<std::string> errors;
+    for (const auto& box : MessageBoxes)
+        if (box.Caption == "Tavrel") errors.push_back(box.Text);
+    return errors;
+}
+
+// ---- input
+
+void Pump(int quietMs) {
+    DWORD quietSince = GetTickCount();
+    for (;;) {
+        MSG message;
+        bool any = false;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            any = true;
+            if (message.message == WM_QUIT) continue;
+            if (Application().MainWindow() && IsDialogMessageA(Application().MainWindow(), &message)) continue;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (any) quietSince = GetTickCount();
+        if (GetTickCount() - quietSince >= static_cast<DWORD>(quietMs)) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+    Application().Idle();
+}
+
+namespace {
+
+POINT ScreenPoint(const TWindow& control, POINT client) {
+    ClientToScreen(control.Handle(), &client);
+    return client;
+}
+
+void SendMouse(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof(input));
+}
+
+void SendKey(WORD virtualKey, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof(input));
+}
+
+}  // namespace
+
+void MoveMouseTo(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    Pump();
+    // A relative move of nothing makes the platform send the mouse move.
+    SendMouse(MOUSEEVENTF_MOVE);
+    Pump();
+}
+
+void MoveMouseTo(const TWindow& control, POINT client) { MoveMouseTo(ScreenPoint(control, client)); }
+
+void PressMouseAt(const TWindow& control, POINT client) {
+    MoveMouseTo(control, client);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    Pump();
+}
+
+void ReleaseMouse() {
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    Pump();
+}
+
+void ClickAt(const TWindow& control, POINT client) {
+    PressMouseAt(control, client);
+    ReleaseMouse();
+}
+
+void Click(const TWindow& control) {
+    RECT rect{};
+    GetClientRect(control.Handle(), &rect);
+    ClickAt(control, {rect.right / 2, rect.bottom / 2});
+}
+
+void DoubleClickAt(const TWindow& control, POINT client) {
+    MoveMouseTo(control, client);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    Pump();
+}
+
+void PressKey(WORD virtualKey) {
+    SendKey(virtualKey, false);
+    SendKey(virtualKey, true);
+    Pump();
+}
+
+void TypeText(const std::string& text) {
+    for (char character : text) {
+        SHORT scan = VkKeyScanA(character);
+        bool shift = (scan >> 8) & 1;
+        if (shift) SendKey(VK_SHIFT, false);
+        SendKey(static_cast<WORD>(scan & 0xFF), false);
+        SendKey(static_cast<WORD>(scan & 0xFF), true);
+        if (shift) SendKey(VK_SHIFT, true);
+    }
+    Pump();
+}
+
+// ---- TFormTest
+
+void TFormTest::SetUp() {
+    Application().SetShell(&shell);
+    form = std::make_unique<TForm1>();
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    SetActiveWindow(form->Handle());
+    Pump();
+}
+
+void TFormTest::TearDown() {
+    ReleaseMouse();
+    form.reset();
+    Pump();
+    Application().SetShell(nullptr);
+}
+
+void TFormTest::OpenSection(int section) {
+    TSectionListBox& list = form->optionlist1;
+    if (list.Section(section).State == TSectionState::lssExpanded) return;
+    std::vector<TListSection> sections;
+    for (int i = 0; i < list.SectionCount(); ++i) sections.push_back(list.Section(i));
+    int row = HeaderRowOf(sections, section);
+    SendMessageA(list.Handle(), LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+    RECT rect = list.RowRect(row);
+    ClickAt(list, {rect.left + 60, (rect.top + rect.bottom) / 2});
+    ASSERT_EQ(list.Section(section).State, TSectionState::lssExpanded);
+}
+
+void TFormTest::ClickSubItem(int section, int subItem) {
+    OpenSection(section);
+    TSectionListBox& list = form->optionlist1;
+    std::vector<TListSection> sections;
+    for (int i = 0; i < list.SectionCount(); ++i) sections.push_back(list.Section(i));
+    int row = HeaderRowOf(sections, section) + 1 + subItem;
+    RECT client{};
+    GetClientRect(list.Handle(), &client);
+    RECT rect = list.RowRect(row);
+    if (rect.top < 0 || rect.bottom > client.bottom) {
+        SendMessageA(list.Handle(), LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+        rect = list.RowRect(row);
+    }
+    ClickAt(list, {rect.left + 60, (rect.top + rect.bottom) / 2});
+}
+
+void TFormTest::SelectPage(int page) {
+    const POINT pages[] = {{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 0}, {1, 1}, {1, 2},
+                           {1, 3}, {1, 4}, {2, 0}, {2, 1}, {3, 0}, {3, 1}};
+    ClickSubItem(pages[page - 1].x, pages[page - 1].y);
+}
+
+// ---- registry
+
+namespace reg {
+
+DWORD TValue::Dword() const {
+    DWORD value = 0;
+    for (size_t i = 0; i < Data.size() && i < 4; ++i) value |= static_cast<DWORD>(Data[i]) << (8 * i);
+    return value;
+}
+
+std::string TValue::Text() const {
+    std::string text(Data.begin(), Data.end());
+    auto zero = text.find('\0');
+    return zero == std::string::npos ? text : text.substr(0, zero);
+}
+
+namespace {
+std::string Relative(const std::string& path) { return !path.empty() && path[0] == '\\' ? path.substr(1) : path; }
+}  // namespace
+
+void DeleteTree(HKEY root, const std::string& path) { RegDeleteTreeA(root, Relative(path).c_str()); }
+
+void SetRaw(HKEY root, const std::string& path, const std::string& name, DWORD type, const void* data,
+            DWORD size) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(root, Relative(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RegSetValueExA(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
+void SetDword(HKEY root, const std::string& path, const std::string& name, DWORD value) {
+    SetRaw(root, path, name, REG_DWORD, &value, sizeof(value));
+}
+
+void SetString(HKEY root, const std::string& path, const std::string& name, const std::string& value, DWORD type) {
+    SetRaw(root, path, name, type, value.c_str(), static_cast<DWORD>(value.size() + 1));
+}
+
+void Delete(HKEY root, const std::string& path, const std::string& name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, Relative(path).c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
+    RegDeleteValueA(key, name.c_str());
+    RegCloseKey(key);
+}
+
+TValue Read(HKEY root, const std::string& path, const std::string& name) {
+    TValue value;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, Relative(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return value;
+    DWORD size = 0;
+    if (RegQueryValueExA(key, name.c_str(), nullptr, &value.Type, nullptr, &size) == ERROR_SUCCESS) {
+        value.Data.resize(size);
+        value.Exists = RegQueryValueExA(key, name.c_str(), nullptr, &value.Type, value.Data.data(), &size) ==
+                       ERROR_SUCCESS;
+        value.Data.resize(size);
+    }
+    RegCloseKey(key);
+    return value;
+}
+
+bool KeyExists(HKEY root, const std::string& path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, Relative(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+}  // namespace reg
+
+// ---- refusals
+
+namespace {
+LONG WINAPI RefusedSetValue(HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD) { return ERROR_ACCESS_DENIED; }
+BOOL WINAPI RefusedProfileWrite(LPCSTR, LPCSTR, LPCSTR, LPCSTR) { return FALSE; }
+}  // namespace
+
+TRefuseRegistryWrites::TRefuseRegistryWrites() : saved_(StorePlatform().SetValue) {
+    StorePlatform().SetValue = &RefusedSetValue;
+}
+TRefuseRegistryWrites::~TRefuseRegistryWrites() { StorePlatform().SetValue = saved_; }
+
+TRefuseProfileWrites::TRefuseProfileWrites() : saved_(StorePlatform().WriteProfileString) {
+    StorePlatform().WriteProfileString = &RefusedProfileWrite;
+}
+TRefuseProfileWrites::~TRefuseProfileWrites() { StorePlatform().WriteProfileString = saved_; }

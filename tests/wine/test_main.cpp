@@ -1,0 +1,10 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# The test command: installs what is missing, builds everything and runs every
+# test (native tests, and tests of the real program under Wine and Xvfb).
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${TAVREL_BUILD:-$root/build}
+
+"$root/tools/bootstrap.sh"
+"$root/tools/build.sh"
+
+source "$root/tools/display.sh"
+tavrel_ensure_display
+
+# A Wine server left from an earlier run may hold a display that is gone.
+stop_wine() { WINEPREFIX="$build/wineprefix" wineserver -k >/dev/null 2>&1 || true; }
+stop_wine
+trap 'stop_wine; kill ${TAVREL_XVFB_PID:-0} 2>/dev/null || true' EXIT
+
+cd "$build"
+ctest --output-on-failure --timeout 600 "$@"

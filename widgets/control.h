@@ -1,0 +1,56 @@
+#pragma once
+
+#include "widgets/window.h"
+
+#include <string>
+
+// What every control of a page is created with: caption, status-bar hint
+// and place on its parent.
+struct TControlSpec {
+    std::string Caption;
+    std::string Hint;
+    TBounds Bounds;
+};
+
+const COLORREF clSilver = RGB(192, 192, 192);
+const COLORREF clGray = RGB(128, 128, 128);
+const COLORREF clMaroon = RGB(128, 0, 0);
+const COLORREF clWhite = RGB(255, 255, 255);
+const COLORREF clBlack = RGB(0, 0, 0);
+
+// The background colour of a window: the colour its own class paints, the
+// button face for any other window.
+COLORREF ColorOf(HWND window);
+
+// Paints into an off-screen bitmap of the client size and copies it to the
+// screen in one piece when it goes out of scope.
+class TPaintBuffer {
+public:
+    explicit TPaintBuffer(HWND window);
+    ~TPaintBuffer();
+    TPaintBuffer(const TPaintBuffer&) = delete;
+    TPaintBuffer& operator=(const TPaintBuffer&) = delete;
+    HDC Dc() const { return memory_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC screen_;
+    HDC memory_;
+    HBITMAP bitmap_;
+    HGDIOBJ oldBitmap_;
+    SIZE size_{};
+};
+
+// A window of the program's own class that paints itself through PaintTo,
+// off-screen, and never erases its background separately.
+class TCustomControl : public TWindow {
+public:
+    // Draws the whole control into a device context of the client size.
+    virtual void PaintTo(HDC dc) = 0;
+    virtual COLORREF Color() const { return ColorOf(Parent()); }
+    SIZE ClientSize() const;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+};

@@ -1,0 +1,242 @@
+#include "widgets/flat_button.h"
+
+#include "widgets/flat_check_box.h"
+#include "widgets/panel.h"
+
+TFlatButton::TFlatButton() { ButtonHoverTracker().AddUser(); }
+
+TFlatButton::~TFlatButton() { ButtonHoverTracker().RemoveUser(*this); }
+
+void TFlatButton::Create(HWND parent, const TControlSpec& spec, HFONT font) {
+    font_ = font;
+    SetHint(spec.Hint);
+    CreateHandle({nullptr, spec.Caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, spec.Bounds,
+                  parent});
+}
+
+COLORREF TFlatButton::Color() const { return colorSet_ ? color_ : ColorOf(Parent()); }
+
+void TFlatButton::SetColor(COLORREF color) {
+    color_ = color;
+    colorSet_ = true;
+    DeriveColors();
+    Repaint();
+}
+
+void TFlatButton::SetColorFocused(COLORREF color) {
+    colorFocused_ = color;
+    Repaint();
+}
+
+void TFlatButton::SetColorDown(COLORREF color) {
+    colorDown_ = color;
+    Repaint();
+}
+
+void TFlatButton::SetColorBorder(COLORREF color) {
+    colorBorder_ = color;
+    Repaint();
+}
+
+void TFlatButton::SetColorHighLight(COLORREF color) {
+    colorHighLight_ = color;
+    Repaint();
+}
+
+void TFlatButton::SetColorShadow(COLORREF color) {
+    colorShadow_ = color;
+    Repaint();
+}
+
+void TFlatButton::SetUseAdvColors(bool use) {
+    useAdvColors_ = use;
+    if (use) colorSet_ = false;
+    DeriveColors();
+    Repaint();
+}
+
+void TFlatButton::SetAdvColorFocused(int step) {
+    advColorFocused_ = step;
+    DeriveColors();
+    Repaint();
+}
+
+void TFlatButton::SetAdvColorDown(int step) {
+    advColorDown_ = step;
+    DeriveColors();
+    Repaint();
+}
+
+void TFlatButton::SetAdvColorBorder(int step) {
+    advColorBorder_ = step;
+    DeriveColors();
+    Repaint();
+}
+
+void TFlatButton::DeriveColors() {
+    if (!useAdvColors_) return;
+    TAdvColors derived = DeriveAdvColors(Color(), advColorFocused_, advColorDown_, advColorBorder_,
+                                         {colorFocused_, colorDown_, colorBorder_});
+    colorFocused_ = derived.Focused;
+    colorDown_ = derived.Down;
+    colorBorder_ = derived.Border;
+}
+
+void TFlatButton::Repaint() {
+    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+bool TFlatButton::PointerInside() const {
+    POINT point{};
+    GetCursorPos(&point);
+    RECT rect{};
+    GetWindowRect(Handle(), &rect);
+    return PtInRect(&rect, point) != FALSE;
+}
+
+void TFlatButton::EnabledChanged() {
+    if (!Enabled()) {
+        hovered_ = false;
+        dragging_ = false;
+        state_ = TState::bsDisabled;
+        ButtonHoverTracker().Release(*this);
+    } else {
+        if (state_ == TState::bsDisabled) state_ = TState::bsUp;
+        hovered_ = PointerInside();
+    }
+    Repaint();
+}
+
+void TFlatButton::MouseEntered() {
+    if (!Enabled() || hovered_) return;
+    hovered_ = true;
+    Repaint();
+    UpdateWindow(Handle());
+}
+
+void TFlatButton::MouseLeft() {
+    if (!Enabled() || !hovered_ || dragging_) return;
+    hovered_ = false;
+    ButtonHoverTracker().Release(*this);
+    Repaint();
+}
+
+void TFlatButton::PaintTo(HDC dc) {
+    SIZE size = ClientSize();
+    RECT all{0, 0, size.cx, size.cy};
+    TState state = state_;
+    bool hovered = hovered_;
+    if (Enabled() && state == TState::bsDisabled) state = TState::bsUp;
+    if (!Enabled()) {
+        state = TState::bsDisabled;
+        hovered = false;
+    }
+
+    COLORREF face = Color();
+    switch (state) {
+    case TState::bsUp:
+        face = hovered ? colorFocused_ : Color();
+        break;
+    case TState::bsDisabled:
+        face = Color();
+        break;
+    case TState::bsDown:
+        face = colorDown_;
+        break;
+    case TState::bsExclusive:
+        face = hovered ? colorFocused_ : colorDown_;
+        break;
+    }
+    TBrush faceBrush(CreateSolidBrush(face));
+    FillRect(dc, &all, faceBrush.Get());
+
+    if (state == TState::bsDown || state == TState::bsExclusive) {
+        DrawFrame(dc, all, colorShadow_, colorHighLight_);
+    } else if (state == TState::bsUp && hovered) {
+        DrawFrame(dc, all, colorHighLight_, colorShadow_);
+    } else {
+        TBrush border(CreateSolidBrush(colorBorder_));
+        FrameRect(dc, &all, border.Get());
+    }
+
+    std::string caption = Text();
+    RECT text = all;
+    if (state == TState::bsDown || state == TState::bsExclusive) OffsetRect(&text, 1, 1);
+    const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    TSelectObject font(dc, font_);
+    SetBkMode(dc, TRANSPARENT);
+    if (state != TState::bsDisabled) {
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        DrawTextA(dc, caption.c_str(), -1, &text, format);
+        return;
+    }
+    RECT shifted = text;
+    OffsetRect(&shifted, 1, 1);
+    SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+    DrawTextA(dc, caption.c_str(), -1, &shifted, format);
+    SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
+    DrawTextA(dc, caption.c_str(), -1, &text, format);
+}
+
+LRESULT TFlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_MOUSEMOVE:
+        ButtonHoverTracker().MouseMoved(*this);
+        if (dragging_) {
+            TState wanted = PointerInside() ? TState::bsDown : TState::bsUp;
+            if (wanted != state_) {
+                state_ = wanted;
+                Repaint();
+            }
+        }
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        state_ = TState::bsDown;
+        Repaint();
+        dragging_ = true;
+        SetCapture(Handle());
+        SetFocus();
+        return 0;
+    case WM_LBUTTONUP: {
+        if (!dragging_) return 0;
+        dragging_ = false;
+        if (GetCapture() == Handle()) ReleaseCapture();
+        bool inside = PointerInside();
+        state_ = TState::bsUp;
+        hovered_ = false;
+        if (inside) Repaint();
+        if (inside) {
+            if (OnClick) OnClick();
+        } else {
+            MouseLeft();
+        }
+        if (Enabled()) hovered_ = PointerInside();
+        Repaint();
+        return 0;
+    }
+    case WM_CAPTURECHANGED:
+        if (dragging_ && reinterpret_cast<HWND>(lParam) != Handle()) {
+            dragging_ = false;
+            state_ = Enabled() ? TState::bsUp : TState::bsDisabled;
+            Repaint();
+        }
+        return 0;
+    case WM_ENABLE:
+        EnabledChanged();
+        return 0;
+    case WM_SETTEXT: {
+        LRESULT result = TCustomControl::HandleMessage(message, wParam, lParam);
+        Repaint();
+        return result;
+    }
+    case WM_SYSCOLORCHANGE:
+        if (useAdvColors_) {
+            colorSet_ = false;
+            DeriveColors();
+        }
+        Repaint();
+        return 0;
+    }
+    return TCustomControl::HandleMessage(message, wParam, lParam);
+}

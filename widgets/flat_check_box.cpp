@@ -1,0 +1,257 @@
+#include "widgets/flat_check_box.h"
+
+#include <cctype>
+
+TFlatCheckBox::TFlatCheckBox() { CheckBoxHoverTracker().AddUser(); }
+
+TFlatCheckBox::~TFlatCheckBox() { CheckBoxHoverTracker().RemoveUser(*this); }
+
+void TFlatCheckBox::Create(HWND parent, const TControlSpec& spec, HFONT font, COLORREF fontColor) {
+    font_ = font;
+    fontColor_ = fontColor;
+    SetHint(spec.Hint);
+    CreateHandle({nullptr, spec.Caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, spec.Bounds,
+                  parent});
+}
+
+void TFlatCheckBox::SetChecked(bool checked) {
+    if (checked == checked_) return;
+    checked_ = checked;
+    Invalidate();
+    if (OnClick) OnClick();
+}
+
+COLORREF TFlatCheckBox::Color() const { return colorSet_ ? color_ : ColorOf(Parent()); }
+
+void TFlatCheckBox::SetColor(COLORREF color) {
+    color_ = color;
+    colorSet_ = true;
+    DeriveColors();
+    Invalidate();
+}
+
+void TFlatCheckBox::SetColorFocused(COLORREF color) {
+    colorFocused_ = color;
+    Invalidate();
+}
+
+void TFlatCheckBox::SetColorDown(COLORREF color) {
+    colorDown_ = color;
+    Invalidate();
+}
+
+void TFlatCheckBox::SetColorCheck(COLORREF color) {
+    colorCheck_ = color;
+    Invalidate();
+}
+
+void TFlatCheckBox::SetColorBorder(COLORREF color) {
+    colorBorder_ = color;
+    Invalidate();
+}
+
+void TFlatCheckBox::SetLayout(TCheckBoxLayout layout) {
+    layout_ = layout;
+    Invalidate();
+}
+
+void TFlatCheckBox::SetUseAdvColors(bool use) {
+    useAdvColors_ = use;
+    if (use) colorSet_ = false;  // follow the parent's colour again
+    DeriveColors();
+    Invalidate();
+}
+
+void TFlatCheckBox::SetAdvColorFocused(int step) {
+    advColorFocused_ = step;
+    DeriveColors();
+    Invalidate();
+}
+
+void TFlatCheckBox::SetAdvColorDown(int step) {
+    advColorDown_ = step;
+    DeriveColors();
+    Invalidate();
+}
+
+void TFlatCheckBox::SetAdvColorBorder(int step) {
+    advColorBorder_ = step;
+    DeriveColors();
+    Invalidate();
+}
+
+void TFlatCheckBox::DeriveColors() {
+    if (!useAdvColors_) return;
+    TAdvColors derived = DeriveAdvColors(Color(), advColorFocused_, advColorDown_, advColorBorder_,
+                                         {colorFocused_, colorDown_, colorBorder_});
+    colorFocused_ = derived.Focused;
+    colorDown_ = derived.Down;
+    colorBorder_ = derived.Border;
+}
+
+RECT TFlatCheckBox::BoxRect() const {
+    SIZE size = ClientSize();
+    if (layout_ == TCheckBoxLayout::checkboxRight) return {size.cx - 12, 3, size.cx - 1, 14};
+    return {1, 3, 12, 14};
+}
+
+RECT TFlatCheckBox::CaptionRect() const {
+    SIZE size = ClientSize();
+    if (layout_ == TCheckBoxLayout::checkboxRight) return {1, 1, size.cx - 16, size.cy - 1};
+    return {16, 1, size.cx - 1, size.cy - 1};
+}
+
+void TFlatCheckBox::DrawBoxTo(HDC dc) {
+    RECT box = BoxRect();
+    COLORREF fill = (!focused_ && !hovered_) ? Color() : (pressed_ ? colorDown_ : colorFocused_);
+    TBrush fillBrush(CreateSolidBrush(fill));
+    FillRect(dc, &box, fillBrush.Get());
+
+    if (checked_) {
+        TPen pen(CreatePen(PS_SOLID, 1, Enabled() ? colorCheck_ : GetSysColor(COLOR_BTNSHADOW)));
+        TSelectObject selected(dc, pen.Get());
+        const int l = box.left, t = box.top;
+        const POINT segments[6][2] = {
+            {{l + 2, t + 4}, {l + 6, t + 8}}, {{l + 2, t + 5}, {l + 5, t + 8}}, {{l + 2, t + 6}, {l + 5, t + 9}},
+            {{l + 8, t + 2}, {l + 4, t + 6}}, {{l + 8, t + 3}, {l + 4, t + 7}}, {{l + 8, t + 4}, {l + 5, t + 7}},
+        };
+        for (const auto& segment : segments) {
+            MoveToEx(dc, segment[0].x, segment[0].y, nullptr);
+            LineTo(dc, segment[1].x, segment[1].y);
+        }
+    }
+
+    TBrush border(CreateSolidBrush(colorBorder_));
+    FrameRect(dc, &box, border.Get());
+}
+
+void TFlatCheckBox::PaintTo(HDC dc) {
+    SIZE size = ClientSize();
+    RECT all{0, 0, size.cx, size.cy};
+    TBrush background(CreateSolidBrush(Color()));
+    FillRect(dc, &all, background.Get());
+    DrawBoxTo(dc);
+
+    std::string caption = Text();
+    RECT text = CaptionRect();
+    UINT format = DT_WORDBREAK | (layout_ == TCheckBoxLayout::checkboxRight ? DT_RIGHT : DT_LEFT);
+    TSelectObject font(dc, font_);
+    SetBkMode(dc, TRANSPARENT);
+    if (Enabled()) {
+        SetTextColor(dc, fontColor_);
+        DrawTextA(dc, caption.c_str(), -1, &text, format);
+        return;
+    }
+    RECT shifted = text;
+    OffsetRect(&shifted, 1, 1);
+    SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+    DrawTextA(dc, caption.c_str(), -1, &shifted, format);
+    SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
+    DrawTextA(dc, caption.c_str(), -1, &text, format);
+}
+
+void TFlatCheckBox::RedrawBox() {
+    RECT box = BoxRect();
+    InvalidateRect(Handle(), &box, FALSE);
+}
+
+void TFlatCheckBox::MouseEntered() {
+    if (!Enabled() || hovered_) return;
+    hovered_ = true;
+    RedrawBox();
+}
+
+void TFlatCheckBox::MouseLeft() {
+    if (!Enabled() || !hovered_ || pressed_) return;
+    hovered_ = false;
+    CheckBoxHoverTracker().Release(*this);
+    RedrawBox();
+}
+
+bool TFlatCheckBox::DialogChar(char character) {
+    char accelerator = AcceleratorOf(Text());
+    if (!accelerator || std::tolower(static_cast<unsigned char>(character)) != accelerator) return false;
+    if (!Enabled() || !Visible()) return false;
+    SetFocus();
+    Toggle();
+    return true;
+}
+
+LRESULT TFlatCheckBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_MOUSEMOVE:
+        CheckBoxHoverTracker().MouseMoved(*this);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        SetFocus();
+        pressed_ = true;
+        SetCapture(Handle());
+        RedrawBox();
+        return 0;
+    case WM_LBUTTONUP:
+        if (!pressed_) return 0;
+        pressed_ = false;
+        if (GetCapture() == Handle()) ReleaseCapture();
+        if (hovered_) Toggle();
+        RedrawBox();
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (pressed_ && reinterpret_cast<HWND>(lParam) != Handle()) {
+            pressed_ = false;
+            RedrawBox();
+        }
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTCHARS;
+    case WM_CHAR:
+        if (wParam == VK_SPACE && focused_) Toggle();
+        return 0;
+    case WM_SETFOCUS:
+        if (Enabled()) {
+            focused_ = true;
+            RedrawBox();
+        }
+        return 0;
+    case WM_KILLFOCUS:
+        if (Enabled()) {
+            hovered_ = false;
+            focused_ = false;
+            RedrawBox();
+        }
+        return 0;
+    case WM_ENABLE:
+        if (!wParam) {
+            hovered_ = false;
+            pressed_ = false;
+            CheckBoxHoverTracker().Release(*this);
+        }
+        Invalidate();
+        return 0;
+    case WM_SETTEXT: {
+        LRESULT result = TCustomControl::HandleMessage(message, wParam, lParam);
+        Invalidate();
+        return result;
+    }
+    case WM_SYSCOLORCHANGE:
+        if (useAdvColors_) {
+            colorSet_ = false;
+            DeriveColors();
+        }
+        Invalidate();
+        return 0;
+    }
+    return TCustomControl::HandleMessage(message, wParam, lParam);
+}
+
+char AcceleratorOf(const std::string& caption) {
+    for (size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(caption[i + 1])));
+    }
+    return 0;
+}

@@ -1,0 +1,107 @@
+#include "widgets/hover_tracker.h"
+
+namespace {
+const UINT_PTR HoverTimerId = 1;
+const UINT HoverIntervalMs = 100;
+}  // namespace
+
+class THoverTracker::TTimerWindow : public TWindow {
+public:
+    explicit TTimerWindow(THoverTracker& tracker) : tracker_(tracker) {
+        CreateHandle({nullptr, "", 0, 0, {}, HWND_MESSAGE});
+    }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_TIMER && wParam == HoverTimerId) {
+            tracker_.Tick();
+            return 0;
+        }
+        return TWindow::HandleMessage(message, wParam, lParam);
+    }
+
+private:
+    THoverTracker& tracker_;
+};
+
+THoverTracker::THoverTracker() = default;
+THoverTracker::~THoverTracker() = default;
+
+void THoverTracker::AddUser() {
+    if (users_++ == 0) timer_ = std::make_unique<TTimerWindow>(*this);
+}
+
+void THoverTracker::RemoveUser(THoverTarget& target) {
+    Release(target);
+    if (--users_ == 0) {
+        StopTimer();
+        timer_.reset();
+    }
+}
+
+void THoverTracker::MouseMoved(THoverTarget& target) {
+    if (tracked_ == &target || ControlUnderPointer() != target.HoverHandle()) return;
+    if (tracked_) tracked_->MouseLeft();
+    if (!GetActiveWindow()) return;
+    StopTimer();
+    tracked_ = &target;
+    StartTimer();
+    target.MouseEntered();
+}
+
+void THoverTracker::Tick() {
+    if (tracked_ && ControlUnderPointer() != tracked_->HoverHandle()) tracked_->MouseLeft();
+}
+
+void THoverTracker::Release(THoverTarget& target) {
+    if (tracked_ != &target) return;
+    StopTimer();
+    tracked_ = nullptr;
+}
+
+void THoverTracker::SetManualClock(bool manual) {
+    bool wasRunning = running_;
+    StopTimer();
+    manual_ = manual;
+    if (wasRunning) StartTimer();
+}
+
+void THoverTracker::StartTimer() {
+    running_ = true;
+    if (!manual_ && timer_) SetTimer(timer_->Handle(), HoverTimerId, HoverIntervalMs, nullptr);
+}
+
+void THoverTracker::StopTimer() {
+    if (running_ && !manual_ && timer_) KillTimer(timer_->Handle(), HoverTimerId);
+    running_ = false;
+}
+
+THoverTracker& CheckBoxHoverTracker() {
+    static THoverTracker tracker;
+    return tracker;
+}
+
+THoverTracker& ButtonHoverTracker() {
+    static THoverTracker tracker;
+    return tracker;
+}
+
+HWND ControlAtPoint(POINT screenPoint) {
+    HWND window = WindowFromPoint(screenPoint);
+    if (!window) return nullptr;
+    window = GetAncestor(window, GA_ROOT);
+    // Walk down by hand: WindowFromPoint passes over disabled controls.
+    for (;;) {
+        POINT client = screenPoint;
+        ScreenToClient(window, &client);
+        HWND child = ChildWindowFromPointEx(window, client, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+        if (!child || child == window) return window;
+        window = child;
+    }
+}
+
+HWND ControlUnderPointer() {
+    POINT point{};
+    if (!GetCursorPos(&point)) return nullptr;
+    return ControlAtPoint(point);
+}

@@ -1,0 +1,41 @@
+#include "widgets/picture.h"
+
+void TPicture::Create(HWND parent, const TBounds& bounds, int resource, TKind kind) {
+    resource_ = resource;
+    kind_ = kind;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (kind == TKind::Icon)
+        icon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(resource), IMAGE_ICON, 32, 32, 0));
+    else
+        bitmap_ = static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, 0));
+    CreateHandle({nullptr, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, bounds, parent});
+}
+
+TPicture::~TPicture() {
+    if (bitmap_) DeleteObject(bitmap_);
+    if (icon_) DestroyIcon(icon_);
+}
+
+void TPicture::PaintTo(HDC dc) {
+    SIZE size = ClientSize();
+    RECT all{0, 0, size.cx, size.cy};
+    TBrush background(CreateSolidBrush(Color()));
+    FillRect(dc, &all, background.Get());
+    if (icon_) {
+        DrawIconEx(dc, 0, 0, icon_, 32, 32, 0, nullptr, DI_NORMAL);
+        return;
+    }
+    if (!bitmap_) return;
+    BITMAP info{};
+    GetObject(bitmap_, sizeof(info), &info);
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, bitmap_);
+    if (kind_ == TKind::StretchedBitmap) {
+        SetStretchBltMode(dc, COLORONCOLOR);
+        StretchBlt(dc, 0, 0, size.cx, size.cy, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    } else {
+        BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+    }
+    SelectObject(source, old);
+    DeleteDC(source);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "widgets/control.h"
+
+// A picture from the program's resources: a bitmap drawn at its size or
+// stretched to the control, or an icon drawn transparently.
+class TPicture : public TCustomControl {
+public:
+    enum class TKind { Bitmap, StretchedBitmap, Icon };
+    void Create(HWND parent, const TBounds& bounds, int resource, TKind kind);
+    ~TPicture() override;
+    void PaintTo(HDC dc) override;
+    int Resource() const { return resource_; }
+
+private:
+    int resource_ = 0;
+    TKind kind_ = TKind::Bitmap;
+    HBITMAP bitmap_ = nullptr;
+    HICON icon_ = nullptr;
+};

@@ -1,0 +1,184 @@
+#include "widgets/window.h"
+
+#include "app/application.h"
+
+#include <exception>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+const char* const OwnClassName = "TavrelWindow";
+
+void RegisterOwnClass(WNDPROC procedure) {
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExA(GetModuleHandleA(nullptr), OwnClassName, &existing)) return;
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = OwnClassName;
+    RegisterClassExA(&windowClass);
+}
+
+HWND NotifyingChild(UINT message, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        return reinterpret_cast<HWND>(lParam);
+    case WM_NOTIFY:
+        return reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+    case WM_DRAWITEM:
+        return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+        return reinterpret_cast<HWND>(lParam);
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        return reinterpret_cast<HWND>(lParam);
+    default:
+        return nullptr;
+    }
+}
+
+}  // namespace
+
+TWindow::~TWindow() {
+    if (handle_) {
+        HWND handle = handle_;
+        Detach();
+        DestroyWindow(handle);
+    }
+}
+
+TWindow* TWindow::FromHandle(HWND handle) {
+    if (!handle) return nullptr;
+    return reinterpret_cast<TWindow*>(GetWindowLongPtrA(handle, GWLP_USERDATA));
+}
+
+void TWindow::CreateHandle(const TCreateParams& params) {
+    if (params.className) {
+        HWND handle = CreateWindowExA(params.exStyle, params.className, params.text.c_str(), params.style,
+                                      params.bounds.Left, params.bounds.Top, params.bounds.Width,
+                                      params.bounds.Height, params.parent, params.menu,
+                                      GetModuleHandleA(nullptr), nullptr);
+        if (!handle) return;
+        handle_ = handle;
+        SetWindowLongPtrA(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        systemProc_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWindow::SubclassProc)));
+        return;
+    }
+    RegisterOwnClass(&TWindow::OwnClassProc);
+    CreateWindowExA(params.exStyle, OwnClassName, params.text.c_str(), params.style, params.bounds.Left,
+                    params.bounds.Top, params.bounds.Width, params.bounds.Height, params.parent, params.menu,
+                    GetModuleHandleA(nullptr), this);
+}
+
+LRESULT CALLBACK TWindow::OwnClassProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* window = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        window->handle_ = handle;
+        SetWindowLongPtrA(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+    }
+    TWindow* window = FromHandle(handle);
+    if (!window) return DefWindowProcA(handle, message, wParam, lParam);
+    return Dispatch(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK TWindow::SubclassProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    TWindow* window = FromHandle(handle);
+    if (!window) return DefWindowProcA(handle, message, wParam, lParam);
+    return Dispatch(window, message, wParam, lParam);
+}
+
+// The only place where the program catches errors: an error that escapes a
+// handler is shown, and the window goes on as if the message was handled.
+LRESULT TWindow::Dispatch(TWindow* window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCDESTROY) {
+        LRESULT result = window->DefaultHandling(message, wParam, lParam);
+        window->Detach();
+        return result;
+    }
+    try {
+        return window->HandleMessage(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        Application().ShowException(error);
+    } catch (...) {
+        Application().ShowException(std::runtime_error("Unknown error"));
+    }
+    return 0;
+}
+
+void TWindow::Detach() {
+    if (!handle_) return;
+    SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+    if (systemProc_) SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
+    handle_ = nullptr;
+}
+
+LRESULT TWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (ReflectNotification(message, wParam, lParam, result)) return result;
+    return DefaultHandling(message, wParam, lParam);
+}
+
+LRESULT TWindow::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (systemProc_) return CallWindowProcA(systemProc_, handle_, message, wParam, lParam);
+    return DefWindowProcA(handle_, message, wParam, lParam);
+}
+
+bool TWindow::HandleNotification(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+bool TWindow::ReflectNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    HWND child = NotifyingChild(message, lParam);
+    if (!child || child == handle_) return false;
+    TWindow* control = FromHandle(child);
+    return control && control->HandleNotification(message, wParam, lParam, result);
+}
+
+std::string TWindow::Text() const {
+    int length = GetWindowTextLengthA(handle_);
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    int copied = GetWindowTextA(handle_, buffer.data(), length + 1);
+    return std::string(buffer.data(), static_cast<size_t>(copied > 0 ? copied : 0));
+}
+
+void TWindow::SetText(const std::string& text) { SetWindowTextA(handle_, text.c_str()); }
+
+bool TWindow::Enabled() const { return IsWindowEnabled(handle_) != FALSE; }
+
+void TWindow::SetEnabled(bool enabled) { EnableWindow(handle_, enabled ? TRUE : FALSE); }
+
+bool TWindow::Visible() const { return IsWindowVisible(handle_) != FALSE; }
+
+void TWindow::SetVisible(bool visible) { ShowWindow(handle_, visible ? SW_SHOW : SW_HIDE); }
+
+bool TWindow::Focused() const { return handle_ && GetFocus() == handle_; }
+
+void TWindow::SetFocus() { ::SetFocus(handle_); }
+
+void TWindow::Invalidate() { InvalidateRect(handle_, nullptr, TRUE); }
+
+HWND TWindow::Parent() const { return GetParent(handle_); }
+
+TBounds TWindow::Bounds() const {
+    RECT rect{};
+    GetWindowRect(handle_, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(handle_), reinterpret_cast<POINT*>(&rect), 2);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void TWindow::SetBounds(const TBounds& bounds) {
+    SetWindowPos(handle_, nullptr, bounds.Left, bounds.Top, bounds.Width, bounds.Height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HFONT CreateFontOf(const char* face, int characterHeight, bool bold) {
+    return CreateFontA(-characterHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, face);
+}
