@@ -114,11 +114,14 @@ void Click(const TWindow& control) {
 
 void DoubleClickAt(const TWindow& control, POINT client) {
     MoveMouseTo(control, client);
+    UINT usual = GetDoubleClickTime();
+    SetDoubleClickTime(500);
     SendMouse(MOUSEEVENTF_LEFTDOWN);
     SendMouse(MOUSEEVENTF_LEFTUP);
     SendMouse(MOUSEEVENTF_LEFTDOWN);
     SendMouse(MOUSEEVENTF_LEFTUP);
     Pump();
+    SetDoubleClickTime(usual);
 }
 
 void PressKey(WORD virtualKey) {
@@ -277,3 +280,22 @@ TRefuseProfileWrites::TRefuseProfileWrites() : saved_(StorePlatform().WriteProfi
     StorePlatform().WriteProfileString = &RefusedProfileWrite;
 }
 TRefuseProfileWrites::~TRefuseProfileWrites() { StorePlatform().WriteProfileString = saved_; }
+
+void ExpectOptionsTable(HWND panel, const std::vector<TOptionRow>& rows) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(panel, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) children.push_back(child);
+    ASSERT_EQ(children.size(), rows.size()) << "controls that take the focus";
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const TOptionRow& row = rows[i];
+        SCOPED_TRACE(row.Caption);
+        EXPECT_EQ(children[i], row.Control->Handle()) << "tab order, place " << i;
+        EXPECT_EQ(row.Control->Text(), row.Caption);
+        EXPECT_EQ(row.Control->Hint(), row.Hint);
+        TBounds bounds = row.Control->Bounds();
+        EXPECT_EQ(bounds.Left, row.Bounds.Left);
+        EXPECT_EQ(bounds.Top, row.Bounds.Top);
+        EXPECT_EQ(bounds.Width, row.Bounds.Width);
+        EXPECT_EQ(bounds.Height, row.Bounds.Height);
+    }
+}

@@ -106,3 +106,14 @@ public:
 private:
     decltype(TStorePlatform::WriteProfileString) saved_;
 };
+
+// One row of a page's Options table, as the user sees it.
+struct TOptionRow {
+    const TWindow* Control;
+    std::string Caption;
+    std::string Hint;
+    TBounds Bounds;
+};
+// Checks caption, hint and place of every control, and that the controls
+// are the panel's children in this order (the tab order).
+void ExpectOptionsTable(HWND panel, const std::vector<TOptionRow>& rows);

@@ -6,5 +6,7 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    // Clicks of a test follow each other quickly; only DoubleClickAt means a double click.
+    SetDoubleClickTime(1);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,14 @@
+#include "pages/registry_option.h"
+
+void StoreInteger(HKEY root, const std::string& key, const std::string& name, int32_t value) {
+    TOpenedKey registry(root, key);
+    registry.WriteInteger(name, value);
+}
+
+void LoadFlag(TRegistry& registry, const std::string& name, TFlatCheckBox& box, int32_t tickedWhen,
+              int32_t missingDefault) {
+    if (registry.ValueExists(name))
+        box.SetChecked(registry.ReadInteger(name) == tickedWhen);
+    else
+        registry.WriteInteger(name, missingDefault);
+}

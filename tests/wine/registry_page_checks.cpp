@@ -1,0 +1,207 @@
+#include "registry_page_checks.h"
+
+#include <set>
+
+TStorageRow FlagRow(const std::string& control, TBoxOf box, TButtonOf button, HKEY root, const std::string& key,
+                    const std::string& name) {
+    TStorageRow row;
+    row.Control = control;
+    row.Box = std::move(box);
+    row.Button = std::move(button);
+    row.Root = root;
+    row.Key = key;
+    row.Name = name;
+    return row;
+}
+
+void PrintTo(const TRegistryPageTable& table, std::ostream* out) { *out << table.Name; }
+
+void RegistryPage::SetUp() {
+    std::set<std::pair<HKEY, std::string>> keys;
+    for (const auto& row : Table().Rows) keys.insert({row.Root, row.Key});
+    for (const auto& key : keys) reg::DeleteTree(key.first, key.second);
+    TFormTest::SetUp();
+}
+
+void RegistryPage::ExpectStored(const TStorageRow& row, bool ticked) {
+    reg::TValue value = reg::Read(row.Root, row.Key, row.Name);
+    ASSERT_TRUE(value.Exists) << row.Name;
+    if (row.Text) {
+        EXPECT_EQ(value.Type, static_cast<DWORD>(REG_SZ)) << row.Name;
+        EXPECT_EQ(value.Text(), ticked ? "1" : "0") << row.Name;
+        EXPECT_EQ(value.Data.size(), 2u) << row.Name;
+    } else {
+        EXPECT_EQ(value.Type, static_cast<DWORD>(REG_DWORD)) << row.Name;
+        EXPECT_EQ(value.Data.size(), 4u) << row.Name;
+        EXPECT_EQ(value.Dword(), ticked ? row.Ticked : row.Cleared) << row.Name;
+    }
+}
+
+void RegistryPage::StoreRaw(const TStorageRow& row, bool ticked) {
+    if (row.Text)
+        reg::SetString(row.Root, row.Key, row.ReadName(), ticked ? "1" : "0");
+    else
+        reg::SetDword(row.Root, row.Key, row.ReadName(), ticked ? row.Ticked : row.Cleared);
+}
+
+TEST_P(RegistryPage, ShowsEveryBoxClearedAndTheButtonDisabledAtStart) {
+    for (const auto& row : Table().Rows)
+        if (row.OnPage) {
+            EXPECT_FALSE(row.Box(*form).Checked()) << row.Control;
+        }
+    EXPECT_FALSE(Table().Button(*form).Enabled());
+}
+
+TEST_P(RegistryPage, EachBoxStoresItsRowAtOnceAndEnablesItsButton) {
+    SelectPage(Table().Page);
+    ASSERT_EQ(form->Notebook1.PageIndex(), Table().Page);
+    for (const auto& row : Table().Rows) {
+        if (!row.OnPage) continue;
+        SCOPED_TRACE(row.Control);
+        TFlatCheckBox& box = row.Box(*form);
+        for (bool ticked : {true, false}) {
+            row.Button(*form).Disable();
+            Click(box);
+            EXPECT_EQ(box.Checked(), ticked);
+            ExpectStored(row, ticked);
+            EXPECT_TRUE(row.Button(*form).Enabled());
+        }
+    }
+    EXPECT_TRUE(shell.MessageBoxes.empty());
+}
+
+TEST_P(RegistryPage, FirstLoadCreatesEveryMissingValueAsClearedAndEnablesNothing) {
+    SelectPage(Table().Page);
+    EXPECT_EQ(form->Notebook1.PageIndex(), Table().Page);
+    for (const auto& row : Table().Rows) {
+        if (!row.Loaded) {
+            EXPECT_FALSE(reg::Read(row.Root, row.Key, row.Name).Exists) << row.Name << " is not this loader's";
+            continue;
+        }
+        ExpectStored(row, false);
+        EXPECT_FALSE(row.Box(*form).Checked()) << row.Control;
+        EXPECT_FALSE(row.Button(*form).Enabled()) << row.Control;
+    }
+}
+
+TEST_P(RegistryPage, StoredTickedValuesTickTheBoxesAndEnableTheirButtons) {
+    for (const auto& row : Table().Rows)
+        if (row.Loaded) StoreRaw(row, true);
+    SelectPage(Table().Page);
+    for (const auto& row : Table().Rows) {
+        if (!row.Loaded) continue;
+        EXPECT_TRUE(row.Box(*form).Checked()) << row.Control;
+        ExpectStored(row, true);
+        EXPECT_TRUE(row.Button(*form).Enabled()) << row.Control;
+    }
+    // A second load with nothing changed flips nothing and leaves the buttons as they were.
+    for (const auto& row : Table().Rows) row.Button(*form).Disable();
+    SelectPage(Table().Page);
+    for (const auto& row : Table().Rows)
+        if (row.Loaded) {
+            EXPECT_FALSE(row.Button(*form).Enabled()) << row.Control;
+        }
+}
+
+TEST_P(RegistryPage, AnyOtherStoredValueClearsATickedBoxWhichStoresItsClearedValue) {
+    for (const auto& row : Table().Rows)
+        if (row.Loaded) StoreRaw(row, true);
+    SelectPage(Table().Page);
+    for (const auto& row : Table().Rows) {
+        if (!row.Loaded) continue;
+        if (row.Text)
+            reg::SetString(row.Root, row.Key, row.ReadName(), " 1");
+        else
+            reg::SetDword(row.Root, row.Key, row.ReadName(), 2);
+    }
+    SelectPage(Table().Page);
+    for (const auto& row : Table().Rows) {
+        if (!row.Loaded) continue;
+        EXPECT_FALSE(row.Box(*form).Checked()) << row.Control;
+        ExpectStored(row, false);
+    }
+}
+
+TEST_P(RegistryPage, AValueOfTheWrongTypeStopsTheLoaderAtThatValue) {
+    std::vector<const TStorageRow*> loaded;
+    for (const auto& row : Table().Rows)
+        if (row.Loaded) loaded.push_back(&row);
+    ASSERT_FALSE(loaded.empty());
+    const size_t middle = loaded.size() / 2;
+    const TStorageRow& bad = *loaded[middle];
+    const BYTE four[] = {1, 0, 0, 0};
+    const BYTE eight[] = {1, 0, 0, 0, 0, 0, 0, 0};
+    struct TWrong {
+        DWORD Type;
+        const void* Data;
+        DWORD Size;
+        const char* Message;
+    };
+    std::vector<TWrong> wrongs;
+    if (bad.Text) {
+        wrongs = {{REG_DWORD, four, 4, "Invalid data type for '%s'"},
+                  {REG_BINARY, four, 4, "Invalid data type for '%s'"}};
+    } else {
+        wrongs = {{REG_SZ, "1", 2, "Invalid data type for '%s'"},
+                  {REG_BINARY, four, 4, "Invalid data type for '%s'"},
+                  {REG_BINARY, eight, 8, "Failed to get data for '%s'"}};
+    }
+    for (const TWrong& wrong : wrongs) {
+        SCOPED_TRACE(wrong.Type);
+        for (const auto* row : loaded) reg::Delete(row->Root, row->Key, row->ReadName());
+        reg::SetRaw(bad.Root, bad.Key, bad.ReadName(), wrong.Type, wrong.Data, wrong.Size);
+        shell.Clear();
+        int shown = form->Notebook1.PageIndex();
+        SelectPage(Table().Page);
+        std::string message = wrong.Message;
+        message.replace(message.find("%s"), 2, bad.ReadName());
+        EXPECT_EQ(shell.Errors(), std::vector<std::string>{message});
+        EXPECT_EQ(form->Notebook1.PageIndex(), shown) << "the page must not be shown";
+        for (size_t i = 0; i < loaded.size(); ++i) {
+            if (i == middle) continue;
+            bool exists = reg::Read(loaded[i]->Root, loaded[i]->Key, loaded[i]->ReadName()).Exists;
+            EXPECT_EQ(exists, i < middle) << loaded[i]->ReadName();
+        }
+        EXPECT_EQ(reg::Read(bad.Root, bad.Key, bad.ReadName()).Type, wrong.Type) << "the bad value is kept";
+    }
+}
+
+TEST_P(RegistryPage, ARefusedWriteShowsTheErrorAndLeavesTheButtonAsItWas) {
+    SelectPage(Table().Page);
+    const TStorageRow* first = nullptr;
+    for (const auto& row : Table().Rows)
+        if (row.OnPage && !first) first = &row;
+    ASSERT_NE(first, nullptr);
+    {
+        TRefuseRegistryWrites refuse;
+        Click(first->Box(*form));
+    }
+    EXPECT_EQ(shell.Errors(), std::vector<std::string>{"Failed to set data for '" + first->Name + "'"});
+    EXPECT_TRUE(first->Box(*form).Checked()) << "the box keeps its new state";
+    EXPECT_FALSE(first->Button(*form).Enabled());
+}
+
+TEST_P(RegistryPage, ApplyChangesBroadcastsShowsTheNoticeThenDisablesTheButton) {
+    SelectPage(Table().Page);
+    const TStorageRow* first = nullptr;
+    for (const auto& row : Table().Rows)
+        if (row.OnPage && !first) first = &row;
+    ASSERT_NE(first, nullptr);
+    TFlatButton& button = Table().Button(*form);
+    Click(first->Box(*form));
+    ASSERT_TRUE(button.Enabled());
+    bool enabledWhileOpen = false;
+    shell.WhileBoxOpen = [&](const TRecordingShell::TMessageBox& box) {
+        enabledWhileOpen = button.Enabled();
+        EXPECT_EQ(box.Caption, "Information");
+        EXPECT_EQ(box.Flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    };
+    shell.Clear();
+    Click(button);
+    EXPECT_EQ(shell.Log, (std::vector<std::string>{"broadcast", "box: " + Table().Notice}));
+    EXPECT_TRUE(enabledWhileOpen);
+    EXPECT_FALSE(button.Enabled());
+    shell.Clear();
+    Click(button);
+    EXPECT_TRUE(shell.Log.empty()) << "a disabled button does nothing";
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/apply_changes.h"
+#include "harness.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// One row of a registry page's Storage table.
+struct TStorageRow {
+    std::string Control;
+    std::function<TFlatCheckBox&(TForm1&)> Box;
+    std::function<TFlatButton&(TForm1&)> Button;  // the button the handler enables
+    HKEY Root = HKEY_CURRENT_USER;
+    std::string Key;
+    std::string Name;        // as the handler writes it
+    std::string LoaderName;  // as the loader reads it (empty: the same)
+    bool Text = false;       // REG_SZ "1" / "0" instead of REG_DWORD
+    DWORD Ticked = 1;
+    DWORD Cleared = 0;
+    bool OnPage = true;  // the box stands on this page
+    bool Loaded = true;  // this page's loader reads the value
+
+    const std::string& ReadName() const { return LoaderName.empty() ? Name : LoaderName; }
+};
+
+using TBoxOf = std::function<TFlatCheckBox&(TForm1&)>;
+using TButtonOf = std::function<TFlatButton&(TForm1&)>;
+
+// A REG_DWORD row: 1 when ticked, 0 when cleared, loaded by the page.
+TStorageRow FlagRow(const std::string& control, TBoxOf box, TButtonOf button, HKEY root, const std::string& key,
+                    const std::string& name);
+
+// A page whose options are registry values, with its rows in the order the
+// page loader handles them.
+struct TRegistryPageTable {
+    std::string Name;
+    int Page = 0;
+    std::function<TFlatButton&(TForm1&)> Button;
+    std::string Notice;
+    std::vector<TStorageRow> Rows;
+};
+
+void PrintTo(const TRegistryPageTable& table, std::ostream* out);
+
+// The checks every registry page goes through, instantiated once per page
+// with that page's table.
+class RegistryPage : public TFormTest, public testing::WithParamInterface<TRegistryPageTable> {
+protected:
+    void SetUp() override;
+    const TRegistryPageTable& Table() const { return GetParam(); }
+    void ExpectStored(const TStorageRow& row, bool ticked);
+    void StoreRaw(const TStorageRow& row, bool ticked);
+};
