@@ -1,6 +1,6 @@
 #pragma once
 
-// Pictures of the program, drawn by tools/make_pictures.py.
+// Pictures of the program, drawn by tools/make_pictures.sh.
 #define IDI_TAVREL 1
 #define IDB_BANNER 100
 #define IDB_DEFAULT_PAGE 101
