@@ -1,10 +1,72 @@
 #include "pages/active_desktop.h"
 
+#include "app/apply_changes.h"
 #include "app/resource.h"
+#include "pages/key_paths.h"
+#include "pages/registry_option.h"
 
+// The boxes are created in tab order, which is not their order on screen.
 void TActiveDesktopPage::Create(TNotebook& notebook) {
     CreateFrame(notebook, "desktop4", "Active Desktop", IDI_PAGE_FIRST + 3);
-    CreateApplyButton(bapplydesk4, nullptr);
+    CreateBox(noactivedesk, {"No Active Desktop", "Turns Off the Active Desktop Features.", {16, 12, 121, 17}},
+              [this] { noactivedeskClick(); });
+    CreateBox(noactivechanges,
+              {"No Active Desktop Changes", "Do Not Allow any Active Desktop Changes.", {16, 40, 153, 17}},
+              [this] { noactivechangesClick(); });
+    CreateBox(nowebview,
+              {"No Customize Web View", "Do Not Allow Changes to the Active Desktop Web View.", {16, 96, 157, 17}},
+              [this] { nowebviewClick(); });
+    CreateBox(dishtml,
+              {"Disable HTML Wallpaper", "Disable/Enable Setting HTML Wallpaper on the Desktop.", {208, 40, 145, 17}},
+              [this] { dishtmlClick(); });
+    CreateBox(nosetactivedesk,
+              {"No Setting Active Desktop", "Do Not Allow Setting the Active Desktop Features.", {16, 68, 153, 17}},
+              [this] { nosetactivedeskClick(); });
+    CreateBox(useclassic, {"Use Classic Shell", "Always Use the Classic Windows Shell.", {208, 12, 109, 17}},
+              [this] { useclassicClick(); });
+    CreateApplyButton(bapplydesk4, [this] { bapplydesk4Click(); });
 }
 
-void TActiveDesktopPage::PageLoader() {}
+// The HTML wallpaper value is read as "NoHTMLWallPaper" here and written as
+// "NoHTMLWallpaper" by its handler: one value, as names ignore case.
+void TActiveDesktopPage::PageLoader() {
+    TOpenedKey registry(HKEY_CURRENT_USER, ExplorerPolicies);
+    LoadFlag(registry, "NoActiveDesktop", noactivedesk);
+    LoadFlag(registry, "NoActiveDesktopChanges", noactivechanges);
+    LoadFlag(registry, "NoSetActiveDesktop", nosetactivedesk);
+    LoadFlag(registry, "NoCustomizeWebView", nowebview);
+    LoadFlag(registry, "ClassicShell", useclassic);
+    LoadFlag(registry, "NoHTMLWallPaper", dishtml);
+}
+
+void TActiveDesktopPage::noactivedeskClick() {
+    StoreFlag(HKEY_CURRENT_USER, ExplorerPolicies, "NoActiveDesktop", noactivedesk);
+    bapplydesk4.Enable();
+}
+
+void TActiveDesktopPage::noactivechangesClick() {
+    StoreFlag(HKEY_CURRENT_USER, ExplorerPolicies, "NoActiveDesktopChanges", noactivechanges);
+    bapplydesk4.Enable();
+}
+
+void TActiveDesktopPage::nosetactivedeskClick() {
+    StoreFlag(HKEY_CURRENT_USER, ExplorerPolicies, "NoSetActiveDesktop", nosetactivedesk);
+    bapplydesk4.Enable();
+}
+
+void TActiveDesktopPage::nowebviewClick() {
+    StoreFlag(HKEY_CURRENT_USER, ExplorerPolicies, "NoCustomizeWebView", nowebview);
+    bapplydesk4.Enable();
+}
+
+void TActiveDesktopPage::useclassicClick() {
+    StoreFlag(HKEY_CURRENT_USER, ExplorerPolicies, "ClassicShell", useclassic);
+    bapplydesk4.Enable();
+}
+
+void TActiveDesktopPage::dishtmlClick() {
+    StoreFlag(HKEY_CURRENT_USER, ExplorerPolicies, "NoHTMLWallpaper", dishtml);
+    bapplydesk4.Enable();
+}
+
+void TActiveDesktopPage::bapplydesk4Click() { ApplyChanges(bapplydesk4, NoticeA); }

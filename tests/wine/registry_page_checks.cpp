@@ -1,6 +1,32 @@
 #include "registry_page_checks.h"
 
+#include <algorithm>
+
 #include <set>
+
+namespace {
+
+// The names of a key's values, spelled as stored.
+std::vector<std::string> ValueNamesIn(HKEY root, const std::string& path) {
+    std::vector<std::string> names;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, path.c_str() + 1, 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
+    char name[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = sizeof(name);
+        if (RegEnumValueA(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        names.emplace_back(name, length);
+    }
+    RegCloseKey(key);
+    return names;
+}
+
+bool HasValueSpelled(const TStorageRow& row, const std::string& name) {
+    std::vector<std::string> names = ValueNamesIn(row.Root, row.Key);
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+}  // namespace
 
 TStorageRow FlagRow(const std::string& control, TBoxOf box, TButtonOf button, HKEY root, const std::string& key,
                     const std::string& name) {
@@ -18,7 +44,14 @@ void PrintTo(const TRegistryPageTable& table, std::ostream* out) { *out << table
 
 void RegistryPage::SetUp() {
     std::set<std::pair<HKEY, std::string>> keys;
-    for (const auto& row : Table().Rows) keys.insert({row.Root, row.Key});
+    for (const auto& row : Table().Rows) {
+        if (!row.SharedKey) {
+            keys.insert({row.Root, row.Key});
+            continue;
+        }
+        reg::Delete(row.Root, row.Key, row.Name);
+        reg::Delete(row.Root, row.Key, row.ReadName());
+    }
     for (const auto& key : keys) reg::DeleteTree(key.first, key.second);
     TFormTest::SetUp();
 }
@@ -42,6 +75,20 @@ void RegistryPage::StoreRaw(const TStorageRow& row, bool ticked) {
         reg::SetString(row.Root, row.Key, row.ReadName(), ticked ? "1" : "0");
     else
         reg::SetDword(row.Root, row.Key, row.ReadName(), ticked ? row.Ticked : row.Cleared);
+}
+
+void RegistryPage::StoreNeither(const TStorageRow& row) {
+    if (row.Text)
+        reg::SetString(row.Root, row.Key, row.ReadName(), " 1");
+    else
+        reg::SetDword(row.Root, row.Key, row.ReadName(), 2);
+}
+
+std::vector<const TStorageRow*> RegistryPage::LoadedRows() const {
+    std::vector<const TStorageRow*> loaded;
+    for (const auto& row : Table().Rows)
+        if (row.Loaded) loaded.push_back(&row);
+    return loaded;
 }
 
 TEST_P(RegistryPage, ShowsEveryBoxClearedAndTheButtonDisabledAtStart) {
@@ -107,13 +154,8 @@ TEST_P(RegistryPage, AnyOtherStoredValueClearsATickedBoxWhichStoresItsClearedVal
     for (const auto& row : Table().Rows)
         if (row.Loaded) StoreRaw(row, true);
     SelectPage(Table().Page);
-    for (const auto& row : Table().Rows) {
-        if (!row.Loaded) continue;
-        if (row.Text)
-            reg::SetString(row.Root, row.Key, row.ReadName(), " 1");
-        else
-            reg::SetDword(row.Root, row.Key, row.ReadName(), 2);
-    }
+    for (const auto& row : Table().Rows)
+        if (row.Loaded) StoreNeither(row);
     SelectPage(Table().Page);
     for (const auto& row : Table().Rows) {
         if (!row.Loaded) continue;
@@ -123,9 +165,7 @@ TEST_P(RegistryPage, AnyOtherStoredValueClearsATickedBoxWhichStoresItsClearedVal
 }
 
 TEST_P(RegistryPage, AValueOfTheWrongTypeStopsTheLoaderAtThatValue) {
-    std::vector<const TStorageRow*> loaded;
-    for (const auto& row : Table().Rows)
-        if (row.Loaded) loaded.push_back(&row);
+    std::vector<const TStorageRow*> loaded = LoadedRows();
     ASSERT_FALSE(loaded.empty());
     const size_t middle = loaded.size() / 2;
     const TStorageRow& bad = *loaded[middle];
@@ -204,4 +244,53 @@ TEST_P(RegistryPage, ApplyChangesBroadcastsShowsTheNoticeThenDisablesTheButton) 
     shell.Clear();
     Click(button);
     EXPECT_TRUE(shell.Log.empty()) << "a disabled button does nothing";
+}
+
+TEST_P(RegistryPage, AMissingValueIsCreatedAsClearedWhileTheBoxKeepsItsTick) {
+    for (const auto* row : LoadedRows()) StoreRaw(*row, true);
+    SelectPage(Table().Page);
+    for (const auto* row : LoadedRows()) {
+        row->Button(*form).Disable();
+        reg::Delete(row->Root, row->Key, row->ReadName());
+    }
+    SelectPage(Table().Page);
+    for (const auto* row : LoadedRows()) {
+        EXPECT_TRUE(row->Box(*form).Checked()) << row->Control;
+        ExpectStored(*row, false);
+        EXPECT_FALSE(row->Button(*form).Enabled()) << row->Control << ": nothing flipped";
+    }
+}
+
+// A box the loader flips runs its handler inside that step: the handler has
+// stored its value before the loader reads the next one.
+TEST_P(RegistryPage, ALoaderFlipStoresItsValueBeforeTheNextValueIsRead) {
+    std::vector<const TStorageRow*> loaded = LoadedRows();
+    ASSERT_GE(loaded.size(), 2u);
+    const TStorageRow& first = *loaded[0];
+    const TStorageRow& next = *loaded[1];
+    StoreRaw(first, true);
+    SelectPage(Table().Page);
+    ASSERT_TRUE(first.Box(*form).Checked());
+    first.Button(*form).Disable();
+    StoreNeither(first);
+    const BYTE four[] = {1, 0, 0, 0};
+    reg::SetRaw(next.Root, next.Key, next.ReadName(), REG_BINARY, four, sizeof(four));
+    shell.Clear();
+    SelectPage(Table().Page);
+    EXPECT_EQ(shell.Errors(), std::vector<std::string>{"Invalid data type for '" + next.ReadName() + "'"});
+    EXPECT_FALSE(first.Box(*form).Checked());
+    ExpectStored(first, false);
+    EXPECT_TRUE(first.Button(*form).Enabled());
+}
+
+TEST_P(RegistryPage, LoaderAndHandlersSpellTheirValueNamesExactly) {
+    SelectPage(Table().Page);
+    for (const auto* row : LoadedRows())
+        EXPECT_TRUE(HasValueSpelled(*row, row->ReadName())) << row->ReadName() << " as the loader creates it";
+    for (const auto& row : Table().Rows) {
+        if (!row.OnPage) continue;
+        reg::Delete(row.Root, row.Key, row.Name);
+        Click(row.Box(*form));
+        EXPECT_TRUE(HasValueSpelled(row, row.Name)) << row.Name << " as the handler writes it";
+    }
 }

@@ -21,6 +21,7 @@ struct TStorageRow {
     DWORD Cleared = 0;
     bool OnPage = true;  // the box stands on this page
     bool Loaded = true;  // this page's loader reads the value
+    bool SharedKey = false;  // the key holds others' values too: set-up deletes only this one
 
     const std::string& ReadName() const { return LoaderName.empty() ? Name : LoaderName; }
 };
@@ -52,4 +53,7 @@ protected:
     const TRegistryPageTable& Table() const { return GetParam(); }
     void ExpectStored(const TStorageRow& row, bool ticked);
     void StoreRaw(const TStorageRow& row, bool ticked);
+    // A value that is neither the ticked nor the cleared one.
+    void StoreNeither(const TStorageRow& row);
+    std::vector<const TStorageRow*> LoadedRows() const;
 };
