@@ -5,7 +5,8 @@
 
 namespace {
 
-const UINT Exit1Id = 1;
+// Not 1 or 2: the dialog manager sends those ids for Enter and Esc.
+const UINT Exit1Id = 100;
 const DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 const DWORD FormExStyle = WS_EX_CONTROLPARENT;
 

@@ -16,8 +16,15 @@ void TStatusBar::SetSimpleText(const std::string& text) {
 }
 
 std::string TStatusBar::SimpleText() const {
-    LRESULT length = SendMessageA(Handle(), SB_GETTEXTLENGTHA, SB_SIMPLEID, 0);
+    // Windows answers for the simple part under its own id; Wine answers
+    // for it under part 0 while the bar is simple.
+    WPARAM part = SB_SIMPLEID;
+    LRESULT length = SendMessageA(Handle(), SB_GETTEXTLENGTHA, part, 0);
+    if (LOWORD(length) == 0) {
+        part = 0;
+        length = SendMessageA(Handle(), SB_GETTEXTLENGTHA, part, 0);
+    }
     std::vector<char> buffer(static_cast<size_t>(LOWORD(length)) + 1);
-    SendMessageA(Handle(), SB_GETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(buffer.data()));
+    SendMessageA(Handle(), SB_GETTEXTA, part, reinterpret_cast<LPARAM>(buffer.data()));
     return buffer.data();
 }

@@ -4,8 +4,8 @@
 
 // ---- TRecordingShell
 
-int TRecordingShell::ShowMessageBox(HWND, const std::string& text, const std::string& caption, UINT flags) {
-    MessageBoxes.push_back({text, caption, flags});
+int TRecordingShell::ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
+    MessageBoxes.push_back({text, caption, flags, owner});
     Log.push_back("box: " + text);
     if (WhileBoxOpen) WhileBoxOpen(MessageBoxes.back());
     return IDOK;
@@ -37,6 +37,13 @@ std::vector<std::string> TRecordingShell::Errors() const {
 
 // ---- input
 
+namespace {
+bool quitSeen = false;
+}  // namespace
+
+bool QuitSeen() { return quitSeen; }
+void ForgetQuit() { quitSeen = false; }
+
 void Pump(int quietMs) {
     DWORD quietSince = GetTickCount();
     for (;;) {
@@ -44,7 +51,10 @@ void Pump(int quietMs) {
         bool any = false;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             any = true;
-            if (message.message == WM_QUIT) continue;
+            if (message.message == WM_QUIT) {
+                quitSeen = true;
+                continue;
+            }
             if (Application().MainWindow() && IsDialogMessageA(Application().MainWindow(), &message)) continue;
             TranslateMessage(&message);
             DispatchMessageA(&message);
@@ -145,6 +155,7 @@ void TypeText(const std::string& text) {
 // ---- TFormTest
 
 void TFormTest::SetUp() {
+    ForgetQuit();
     Application().SetShell(&shell);
     form = std::make_unique<TForm1>();
     form->Show();
@@ -263,6 +274,31 @@ bool KeyExists(HKEY root, const std::string& path) {
 }
 
 }  // namespace reg
+
+void ResetMachine() {
+    const char* const userKeys[] = {
+        "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies",
+        "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced",
+    };
+    for (const char* key : userKeys) reg::DeleteTree(HKEY_CURRENT_USER, key);
+    reg::Delete(HKEY_CURRENT_USER, "\\Control Panel\\Desktop", "PaintDesktopVersion");
+    const char* const machineKeys[] = {
+        "\\Network\\Logon",
+        "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies",
+    };
+    for (const char* key : machineKeys) reg::DeleteTree(HKEY_LOCAL_MACHINE, key);
+    reg::Delete(HKEY_LOCAL_MACHINE, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Winlogon", "LegalNoticeCaption");
+    reg::Delete(HKEY_LOCAL_MACHINE, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Winlogon", "LegalNoticeText");
+    reg::Delete(HKEY_LOCAL_MACHINE, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Setup", "BootDir");
+    SetFileAttributesA("C:\\msdos.sys", FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA("C:\\msdos.sys");
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    std::string controlIni = std::string(windows) + "\\control.ini";
+    SetFileAttributesA(controlIni.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(controlIni.c_str());
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, nullptr);  // drop the platform's cached copies
+}
 
 // ---- refusals
 

@@ -19,6 +19,7 @@ public:
         std::string Text;
         std::string Caption;
         UINT Flags;
+        HWND Owner;
     };
     int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) override;
     void Beep() override;
@@ -37,6 +38,9 @@ public:
 
 // Handles waiting messages until the queue stays empty for a moment.
 void Pump(int quietMs = 30);
+// Whether a pump met the message that ends the program (reset by TFormTest).
+bool QuitSeen();
+void ForgetQuit();
 
 // Real input through the platform: the pointer is moved and the buttons and
 // keys are pressed with SendInput, so that hit testing, capture and focus
@@ -87,6 +91,10 @@ void Delete(HKEY root, const std::string& path, const std::string& name);
 TValue Read(HKEY root, const std::string& path, const std::string& name);
 bool KeyExists(HKEY root, const std::string& path);
 }  // namespace reg
+
+// Removes everything the option pages store (registry keys and values, the
+// boot file, control.ini), so that every page loads as on a new machine.
+void ResetMachine();
 
 // Makes one platform call of the store fail while in scope.
 class TRefuseRegistryWrites {
