@@ -10,28 +10,45 @@ const UINT WsbPropCxVScroll = 0x00000001;
 const UINT WsbPropCyHScroll = 0x00000002;
 const UINT WsbPropVStyle = 0x00000100;
 const INT_PTR FsbFlatMode = 2;
+const int NodeSize = 8;
+const int NodeLeft = 4;
+
+template <typename Function>
+Function ComctlFunction(const char* name) {
+    HMODULE comctl = GetModuleHandleA("comctl32.dll");
+    if (!comctl) comctl = LoadLibraryA("comctl32.dll");
+    if (!comctl) return nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(comctl, name)));
+}
+
+void DrawRowText(HDC dc, const std::string& text, RECT rect, HFONT font, COLORREF color) {
+    TSelectObject selected(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, color);
+    DrawTextA(dc, text.c_str(), -1, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void Fill(HDC dc, const RECT& rect, COLORREF color) {
+    TBrush brush(CreateSolidBrush(color));
+    FillRect(dc, &rect, brush.Get());
+}
 
 }  // namespace
 
 void TSectionListBox::Create(HWND parent, const TBounds& bounds) {
-    listBrush_.Reset(CreateSolidBrush(ListColor));
+    listBrush_.Reset(CreateSolidBrush(Color));
     CreateHandle({"LISTBOX", "",
                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_OWNERDRAWVARIABLE |
-                      LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
+                      LBS_NOINTEGRALHEIGHT,
                   0, bounds, parent});
     UseFlatScrollBar();
 }
 
-// The flat scroll bar functions are optional: where comctl32 lacks them the
-// list keeps the standard scroll bar.
+// The flat scroll bar functions are optional: where comctl32 lacks them, or
+// refuses a property, the list keeps the standard scroll bar.
 void TSectionListBox::UseFlatScrollBar() {
-    HMODULE comctl = GetModuleHandleA("comctl32.dll");
-    if (!comctl) comctl = LoadLibraryA("comctl32.dll");
-    if (!comctl) return;
-    auto initialize = reinterpret_cast<InitializeFlatSBFunction>(
-        reinterpret_cast<void*>(GetProcAddress(comctl, "InitializeFlatSB")));
-    auto setProp = reinterpret_cast<FlatSBSetScrollPropFunction>(
-        reinterpret_cast<void*>(GetProcAddress(comctl, "FlatSB_SetScrollProp")));
+    auto initialize = ComctlFunction<InitializeFlatSBFunction>("InitializeFlatSB");
+    auto setProp = ComctlFunction<FlatSBSetScrollPropFunction>("FlatSB_SetScrollProp");
     if (!initialize || !setProp || !initialize(Handle())) return;
     setProp(Handle(), WsbPropVStyle, FsbFlatMode, FALSE);
     setProp(Handle(), WsbPropCxVScroll, ScrollWidth, FALSE);
@@ -57,22 +74,24 @@ void TSectionListBox::SetSectionState(int section, TSectionState state) {
         RemoveRows(section);
         changed.State = state;
     }
+    // The list box redraws the rows that moved; the header's node box changed too.
+    RECT header = RowRect(HeaderRowOf(sections_, section));
+    InvalidateRect(Handle(), &header, FALSE);
 }
 
 void TSectionListBox::InsertRows(int section) {
     int header = HeaderRowOf(sections_, section);
-    int count = static_cast<int>(sections_[static_cast<size_t>(section)].SubItems.size());
-    for (int subItem = 0; subItem < count; ++subItem) {
+    const TListSection& opened = sections_[static_cast<size_t>(section)];
+    for (int subItem = 0; subItem < static_cast<int>(opened.SubItems.size()); ++subItem) {
         int row = header + 1 + subItem;
         SendMessageA(Handle(), LB_INSERTSTRING, static_cast<WPARAM>(row), 0);
-        SendMessageA(Handle(), LB_SETITEMHEIGHT, static_cast<WPARAM>(row), ItemHeight);
+        SendMessageA(Handle(), LB_SETITEMHEIGHT, static_cast<WPARAM>(row), opened.ItemHeight);
     }
 }
 
 void TSectionListBox::RemoveRows(int section) {
     int header = HeaderRowOf(sections_, section);
-    int count = static_cast<int>(sections_[static_cast<size_t>(section)].SubItems.size());
-    for (int subItem = 0; subItem < count; ++subItem)
+    for (size_t count = sections_[static_cast<size_t>(section)].SubItems.size(); count > 0; --count)
         SendMessageA(Handle(), LB_DELETESTRING, static_cast<WPARAM>(header + 1), 0);
 }
 
@@ -92,9 +111,9 @@ bool TSectionListBox::VerticalScrollBarShown() const {
     return (GetWindowLongA(Handle(), GWL_STYLE) & WS_VSCROLL) != 0;
 }
 
+// The rows change first, so that a handler sees the list as the user will.
 void TSectionListBox::Toggle(int section) {
-    TListSection& toggled = sections_[static_cast<size_t>(section)];
-    if (toggled.State == TSectionState::lssExpanded) {
+    if (Section(section).State == TSectionState::lssExpanded) {
         SetSectionState(section, TSectionState::lssContracted);
         if (OnContractSection) OnContractSection(section);
     } else {
@@ -113,12 +132,14 @@ void TSectionListBox::ActOnRow(int row) {
         OnSubItemClick(target.Section, target.SubItem);
 }
 
+// The whole header toggles, its sort strip included: no section here shows a
+// sort marker, so a strip that swallowed presses would only be a dead zone.
 void TSectionListBox::PressAt(POINT point) {
     LRESULT hit = SendMessageA(Handle(), LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
-    if (HIWORD(hit) != 0) return;  // below the last row
+    if (HIWORD(hit) != 0) return;
     int row = LOWORD(hit);
     RECT rect = RowRect(row);
-    if (!PtInRect(&rect, point)) return;
+    if (!PtInRect(&rect, point)) return;  // below the last row
     ActOnRow(row);
 }
 
@@ -126,8 +147,8 @@ LRESULT TSectionListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     switch (message) {
     case WM_LBUTTONDOWN: {
         LRESULT result = DefaultHandling(message, wParam, lParam);  // focus and selection
-        // No drag selection: a modal box raised by a handler must not leave
-        // the list tracking the mouse.
+        // No drag selection: a modal box raised by a handler must not find
+        // the mouse captured by the list.
         if (GetCapture() == Handle()) ReleaseCapture();
         PressAt({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
         return result;
@@ -135,15 +156,13 @@ LRESULT TSectionListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_LBUTTONDBLCLK:
         return 0;  // the second press of a double click counts for nothing
     case WM_CHAR:
-        if (wParam == VK_SPACE) {
-            ActOnRow(SelectedRow());
-            return 0;
-        }
-        return DefaultHandling(message, wParam, lParam);
+        if (wParam != VK_SPACE) break;
+        ActOnRow(SelectedRow());
+        return 0;
     case WM_VSCROLL:
     case WM_HSCROLL:
         if (LOWORD(wParam) == SB_THUMBTRACK) return 0;  // scroll when the thumb is released
-        return DefaultHandling(message, wParam, lParam);
+        break;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
     case WM_RBUTTONDBLCLK:
@@ -165,17 +184,17 @@ bool TSectionListBox::HandleNotification(UINT message, WPARAM, LPARAM lParam, LR
     return false;
 }
 
+// Every row is drawn in full, whatever part of it changed.
 void TSectionListBox::DrawRow(const DRAWITEMSTRUCT& item) {
     std::vector<TSectionRow> rows = Rows();
-    if (item.itemID == static_cast<UINT>(-1) || item.itemID >= rows.size()) return;
+    if (item.itemID >= rows.size()) return;  // also the empty list's focus, itemID -1
     const TSectionRow& row = rows[item.itemID];
-    RECT rect = item.rcItem;
     if (row.IsHeader)
-        DrawHeader(item.hDC, rect, row.Section);
+        DrawHeader(item.hDC, item.rcItem, row.Section);
     else
-        DrawSubItem(item.hDC, rect, row.Section, row.SubItem, (item.itemState & ODS_SELECTED) != 0);
+        DrawSubItem(item.hDC, item.rcItem, row.Section, row.SubItem, (item.itemState & ODS_SELECTED) != 0);
     if (item.itemState & ODS_FOCUS) {
-        RECT focus = rect;
+        RECT focus = item.rcItem;
         InflateRect(&focus, -1, -1);
         SetTextColor(item.hDC, clBlack);
         SetBkColor(item.hDC, clWhite);
@@ -183,36 +202,25 @@ void TSectionListBox::DrawRow(const DRAWITEMSTRUCT& item) {
     }
 }
 
-void TSectionListBox::DrawHeader(HDC dc, RECT rect, int section) {
-    TBrush fill(CreateSolidBrush(SectionColor));
-    FillRect(dc, &rect, fill.Get());
-
-    const TListSection& header = sections_[static_cast<size_t>(section)];
-    RECT node{rect.left + 4, rect.top + (rect.bottom - rect.top - 8) / 2, 0, 0};
-    node.right = node.left + 8;
-    node.bottom = node.top + 8;
+// A selected header looks like any other.
+void TSectionListBox::DrawHeader(HDC dc, const RECT& rect, int section) {
+    Fill(dc, rect, SectionColor);
+    const TListSection& header = Section(section);
+    int nodeTop = rect.top + (rect.bottom - rect.top - NodeSize) / 2;
+    RECT node{rect.left + NodeLeft, nodeTop, rect.left + NodeLeft + NodeSize, nodeTop + NodeSize};
     UINT edge = header.SubItems.empty()                          ? EDGE_ETCHED
                 : header.State == TSectionState::lssContracted ? EDGE_RAISED
                                                                : EDGE_SUNKEN;
     DrawEdge(dc, &node, edge, BF_RECT | BF_MIDDLE);
-
     RECT text{rect.left + SectionIndent, rect.top, rect.right, rect.bottom};
-    TSelectObject font(dc, SectionFont);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, clWhite);
-    DrawTextA(dc, header.Caption.c_str(), -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-
+    DrawRowText(dc, header.Caption, text, SectionFont, clWhite);
     DrawFrame(dc, rect, clWhite, clGray);
 }
 
-void TSectionListBox::DrawSubItem(HDC dc, RECT rect, int section, int subItem, bool selected) {
-    TBrush fill(CreateSolidBrush(selected ? SelectionColor : SubItemColor));
-    FillRect(dc, &rect, fill.Get());
+void TSectionListBox::DrawSubItem(HDC dc, const RECT& rect, int section, int subItem, bool selected) {
     const TSectionLook& look = looks_[static_cast<size_t>(section)];
-    const std::string& caption = sections_[static_cast<size_t>(section)].SubItems[static_cast<size_t>(subItem)];
+    Fill(dc, rect, selected ? SelectionColor : look.Color);
     RECT text{rect.left + SubItemIndent, rect.top, rect.right, rect.bottom};
-    TSelectObject font(dc, look.SubItemFont);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, selected ? SelectionTextColor : look.SubItemTextColor);
-    DrawTextA(dc, caption.c_str(), -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    DrawRowText(dc, Section(section).SubItems[static_cast<size_t>(subItem)], text, look.SubItemFont,
+                selected ? SelectionTextColor : look.SubItemTextColor);
 }

@@ -11,13 +11,15 @@
 // raises OnSubItemClick. Only the user's toggle raises the section events.
 class TSectionListBox : public TWindow {
 public:
+    // How a section draws its sub-item rows.
     struct TSectionLook {
         HFONT SubItemFont = nullptr;
         COLORREF SubItemTextColor = clBlack;
+        COLORREF Color = clWhite;  // background of the sub-item rows
     };
 
     void Create(HWND parent, const TBounds& bounds);
-    // Adds a section, contracted.
+    // Adds a section, contracted, below the others.
     void AddSection(const std::string& caption, const std::vector<std::string>& subItems, const TSectionLook& look);
 
     int SectionCount() const { return static_cast<int>(sections_.size()); }
@@ -27,42 +29,40 @@ public:
 
     std::vector<TSectionRow> Rows() const { return BuildRows(sections_); }
     int RowCount() const;
-    int SelectedRow() const;
+    int SelectedRow() const;  // LB_ERR when none
+    int TopRow() const;
     RECT RowRect(int row) const;
     bool VerticalScrollBarShown() const;
-    int TopRow() const;
 
     std::function<void(int section)> OnExpandSection;
     std::function<void(int section)> OnContractSection;
     std::function<void(int section, int subItem)> OnSubItemClick;
 
-    // Settings of this window's list.
+    // Settings of this window's list; set them before Create.
     int SectionHeight = 24;
     int SectionIndent = 15;
     int SubItemIndent = 20;
-    int ItemHeight = 16;
     COLORREF SectionColor = clGray;
-    COLORREF ListColor = clSilver;
-    COLORREF SubItemColor = clWhite;
+    HFONT SectionFont = nullptr;
+    COLORREF Color = clSilver;  // below the last row
     COLORREF SelectionColor = clMaroon;
     COLORREF SelectionTextColor = GetSysColor(COLOR_HIGHLIGHTTEXT);
     int ScrollWidth = 13;
-    HFONT SectionFont = nullptr;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool HandleNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    void UseFlatScrollBar();
     void PressAt(POINT point);
     void ActOnRow(int row);
     void Toggle(int section);
     void InsertRows(int section);
     void RemoveRows(int section);
     void DrawRow(const DRAWITEMSTRUCT& item);
-    void DrawHeader(HDC dc, RECT rect, int section);
-    void DrawSubItem(HDC dc, RECT rect, int section, int subItem, bool selected);
-    void UseFlatScrollBar();
+    void DrawHeader(HDC dc, const RECT& rect, int section);
+    void DrawSubItem(HDC dc, const RECT& rect, int section, int subItem, bool selected);
 
     std::vector<TListSection> sections_;
     std::vector<TSectionLook> looks_;
