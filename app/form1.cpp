@@ -155,7 +155,12 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     case WM_DESTROY:
-        if (Application().MainWindow() == Handle()) PostQuitMessage(0);
+        // Closing the main window ends the program; destroying the form
+        // from code (its destructor) does not.
+        if (Application().MainWindow() == Handle()) {
+            Application().SetMainWindow(nullptr);
+            PostQuitMessage(0);
+        }
         return 0;
     }
     return TWindow::HandleMessage(message, wParam, lParam);
