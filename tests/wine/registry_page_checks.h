@@ -41,6 +41,7 @@ struct TRegistryPageTable {
     std::function<TFlatButton&(TForm1&)> Button;
     std::string Notice;
     std::vector<TStorageRow> Rows;
+    bool LoaderDisablesButton = false;  // the loader's last step disables the button
 };
 
 void PrintTo(const TRegistryPageTable& table, std::ostream* out);
