@@ -18,7 +18,9 @@ TRegistryPageTable DesktopAccess() {
         return [member](TForm1& form) -> TFlatCheckBox& { return form.desktop1.*member; };
     };
     auto row = [&](const char* control, TFlatCheckBox TDesktopAccessPage::*member, const char* key,
-                   const char* name) { return FlagRow(control, box(member), Bapplydesk1(), HKEY_CURRENT_USER, key, name); };
+                   const char* name) {
+        return FlagRow(control, box(member), Bapplydesk1(), HKEY_CURRENT_USER, key, name);
+    };
     TStorageRow wallpaper =
         row("nowallpaper", &TDesktopAccessPage::nowallpaper, ExplorerPolicies, "NoChangingWallpaper");
     wallpaper.LoaderName = "NoChangingWallPaper";
@@ -64,10 +66,7 @@ INSTANTIATE_TEST_SUITE_P(DesktopAccess, RegistryPage, testing::Values(DesktopAcc
 class DesktopAccessPage : public TFormTest {
 protected:
     void SetUp() override {
-        reg::DeleteTree(HKEY_CURRENT_USER, ExplorerPolicies);
-        reg::DeleteTree(HKEY_CURRENT_USER, SystemPolicies);
-        reg::DeleteTree(HKEY_CURRENT_USER, ExplorerAdvanced);
-        reg::Delete(HKEY_CURRENT_USER, ControlPanelDesktop, "PaintDesktopVersion");
+        ResetMachine();
         TFormTest::SetUp();
     }
     TDesktopAccessPage& page() { return form->desktop1; }
