@@ -53,6 +53,7 @@ void RegistryPage::SetUp() {
         reg::Delete(row.Root, row.Key, row.ReadName());
     }
     for (const auto& key : keys) reg::DeleteTree(key.first, key.second);
+    if (Table().ClearFiles) Table().ClearFiles();
     TFormTest::SetUp();
 }
 
@@ -292,5 +293,25 @@ TEST_P(RegistryPage, LoaderAndHandlersSpellTheirValueNamesExactly) {
         reg::Delete(row.Root, row.Key, row.Name);
         Click(row.Box(*form));
         EXPECT_TRUE(HasValueSpelled(row, row.Name)) << row.Name << " as the handler writes it";
+    }
+}
+
+// The loader's order, value by value: a value of the wrong type stops the
+// loader there, so exactly the values before it have been handled.
+TEST_P(RegistryPage, TheLoaderHandlesTheValuesInTheTablesOrder) {
+    std::vector<const TStorageRow*> loaded = LoadedRows();
+    const BYTE four[] = {1, 0, 0, 0};
+    for (size_t bad = 0; bad < loaded.size(); ++bad) {
+        SCOPED_TRACE(loaded[bad]->ReadName());
+        for (const auto* row : loaded) reg::Delete(row->Root, row->Key, row->ReadName());
+        reg::SetRaw(loaded[bad]->Root, loaded[bad]->Key, loaded[bad]->ReadName(), REG_BINARY, four, sizeof(four));
+        shell.Clear();
+        SelectPage(Table().Page);
+        EXPECT_EQ(shell.Errors(), std::vector<std::string>{"Invalid data type for '" + loaded[bad]->ReadName() + "'"});
+        for (size_t i = 0; i < loaded.size(); ++i)
+            if (i != bad) {
+                EXPECT_EQ(reg::Read(loaded[i]->Root, loaded[i]->Key, loaded[i]->ReadName()).Exists, i < bad)
+                    << loaded[i]->ReadName();
+            }
     }
 }

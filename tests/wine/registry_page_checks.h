@@ -42,6 +42,7 @@ struct TRegistryPageTable {
     std::string Notice;
     std::vector<TStorageRow> Rows;
     bool LoaderDisablesButton = false;  // the loader's last step disables the button
+    std::function<void()> ClearFiles;   // empties the profile files the loader also reads
 };
 
 void PrintTo(const TRegistryPageTable& table, std::ostream* out);
