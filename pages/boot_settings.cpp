@@ -92,7 +92,6 @@ void TBootSettingsPage::Create(TNotebook& notebook) {
               {"Disable Boot Log",
                "Disable/Enable the Boot Logging whilst Windows Loads.  See the Bootlog.txt File.", {200, 96, 121, 17}},
               [this] { disbootlogClick(); });
-    Bevel3.Create(Options(), {12, 120, 345, 54});
     Label5.Create(Options(), "Boot Startup Delay", {24, 140, 105, 13}, WindowFont());
     CreateDelay(bootdelay, Options(), "Sets the Bootup Delay in Seconds before Windows loads.", {136, 136, 41, 21},
                 [this] { bootdelayChange(); });
@@ -100,6 +99,8 @@ void TBootSettingsPage::Create(TNotebook& notebook) {
     CreateDelay(menudelay, Options(), "Sets the Boot Menu Delay before Windows loads if an Option is not Selected.",
                 {304, 136, 41, 21}, [this] { menudelayChange(); });
     CreateApplyButton(bapplyboot1, [this] { bapplyboot1Click(); });
+    // Last: it goes under every sibling, and those created after it would go under it.
+    Bevel3.Create(Options(), {12, 120, 345, 54});
 }
 
 // Boxes and delays that change run their handlers on the way, which write

@@ -123,6 +123,9 @@ TEST_F(BootSettingsPage, ShowsItsOptionsTable) {
         EXPECT_EQ(other.Control->Text(), other.Text);
         EXPECT_EQ(other.Control->Bounds().Left, other.Left) << other.Text;
         EXPECT_EQ(other.Control->Bounds().Top, other.Top) << other.Text;
+        POINT inside{other.Left + 4, other.Top + 4};
+        EXPECT_EQ(ChildWindowFromPointEx(page.optionsPanel.Handle(), inside, CWP_SKIPINVISIBLE), other.Control->Handle())
+            << other.Text << " must lie above the bevel";
     }
     TBounds bevel = page.Bevel3.Bounds();
     EXPECT_EQ((std::vector<int>{bevel.Left, bevel.Top, bevel.Width, bevel.Height}), (std::vector<int>{12, 120, 345, 54}));
