@@ -111,7 +111,7 @@ void ForgetStoredOptions() {
 
 }  // namespace
 
-class ApplyChanges : public TFormTest {
+class ApplyChangesProtocol : public TFormTest {
 protected:
     void SetUp() override {
         ForgetStoredOptions();
@@ -154,7 +154,7 @@ protected:
     }
 };
 
-TEST_F(ApplyChanges, BroadcastsThenShowsTheNoticeWhileTheButtonIsEnabledThenDisablesIt) {
+TEST_F(ApplyChangesProtocol, BroadcastsThenShowsTheNoticeWhileTheButtonIsEnabledThenDisablesIt) {
     struct TCase {
         TFlatButton* Button;
         std::string Notice;
@@ -171,7 +171,7 @@ TEST_F(ApplyChanges, BroadcastsThenShowsTheNoticeWhileTheButtonIsEnabledThenDisa
         bool enabledWhileOpen = false;
         shell.WhileBoxOpen = [&](const TRecordingShell::TMessageBox&) { enabledWhileOpen = test.Button->Enabled(); };
         shell.Clear();
-        ::ApplyChanges(*test.Button, test.Notice);
+        ApplyChanges(*test.Button, test.Notice);
         EXPECT_EQ(shell.Log, (std::vector<std::string>{"broadcast", "box: " + test.Notice}));
         ASSERT_EQ(shell.MessageBoxes.size(), 1u);
         EXPECT_EQ(shell.MessageBoxes[0].Caption, "Information");
@@ -183,7 +183,7 @@ TEST_F(ApplyChanges, BroadcastsThenShowsTheNoticeWhileTheButtonIsEnabledThenDisa
 }
 
 // Each step is what the user does next, and the buttons enabled after it.
-TEST_F(ApplyChanges, EachButtonFollowsOnlyItsOwnPage) {
+TEST_F(ApplyChangesProtocol, EachButtonFollowsOnlyItsOwnPage) {
     struct TStep {
         std::string What;
         std::function<void()> Do;
@@ -208,6 +208,7 @@ TEST_F(ApplyChanges, EachButtonFollowsOnlyItsOwnPage) {
              SelectPage(7);
              Click(form->System7.bapplysystem3);
              EXPECT_EQ(shell.Beeps, 1);
+             EXPECT_EQ(shell.Broadcasts, 0);
          },
          {"bapplysystem1", "bapplydesk2"}},
         {"pages 6, 8 and 10 load nothing stored ticked",
@@ -267,7 +268,7 @@ TEST_F(ApplyChanges, EachButtonFollowsOnlyItsOwnPage) {
     EXPECT_TRUE(shell.Errors().empty());
 }
 
-TEST_F(ApplyChanges, EveryAnsweringTopLevelWindowHasHandledTheBroadcastBeforeTheNoticeShows) {
+TEST_F(ApplyChangesProtocol, EveryAnsweringTopLevelWindowHasHandledTheBroadcastBeforeTheNoticeShows) {
     TBroadcastingShell broadcasting;
     Application().SetShell(&broadcasting);
     TListeningWindow here(TListeningWindow::TOwner::TestThread);
@@ -286,7 +287,7 @@ TEST_F(ApplyChanges, EveryAnsweringTopLevelWindowHasHandledTheBroadcastBeforeThe
     Application().SetShell(&shell);
 }
 
-TEST_F(ApplyChanges, AWindowThatNeverAnswersDoesNotHoldTheBroadcastForever) {
+TEST_F(ApplyChangesProtocol, AWindowThatNeverAnswersDoesNotHoldTheBroadcastForever) {
     TBroadcastingShell broadcasting;
     Application().SetShell(&broadcasting);
     TListeningWindow answering(TListeningWindow::TOwner::AnsweringThread);
