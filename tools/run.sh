@@ -11,7 +11,7 @@ build=${TAVREL_BUILD:-$root/build}
 
 export WINEPREFIX=${WINEPREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/tavrel/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
-"$root/tools/prefix.sh" "$WINEPREFIX"
+"$root/tools/prefix.sh" --seed "$WINEPREFIX"
 
 source "$root/tools/display.sh"
 tavrel_ensure_display
