@@ -178,15 +178,12 @@ TEST_P(RegistryPage, AValueOfTheWrongTypeStopsTheLoaderAtThatValue) {
         DWORD Size;
         const char* Message;
     };
-    std::vector<TWrong> wrongs;
-    if (bad.Text) {
-        wrongs = {{REG_DWORD, four, 4, "Invalid data type for '%s'"},
-                  {REG_BINARY, four, 4, "Invalid data type for '%s'"}};
-    } else {
-        wrongs = {{REG_SZ, "1", 2, "Invalid data type for '%s'"},
-                  {REG_BINARY, four, 4, "Invalid data type for '%s'"},
-                  {REG_BINARY, eight, 8, "Failed to get data for '%s'"}};
-    }
+    const std::vector<TWrong> wrongs =
+        bad.Text ? std::vector<TWrong>{{REG_DWORD, four, 4, "Invalid data type for '%s'"},
+                                       {REG_BINARY, four, 4, "Invalid data type for '%s'"}}
+                 : std::vector<TWrong>{{REG_SZ, "1", 2, "Invalid data type for '%s'"},
+                                       {REG_BINARY, four, 4, "Invalid data type for '%s'"},
+                                       {REG_BINARY, eight, 8, "Failed to get data for '%s'"}};
     for (const TWrong& wrong : wrongs) {
         SCOPED_TRACE(wrong.Type);
         for (const auto* row : loaded) reg::Delete(row->Root, row->Key, row->ReadName());
