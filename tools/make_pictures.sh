@@ -57,7 +57,7 @@ EOF
 emblem_small() {
     cat <<EOF
     fill #18308A stroke #000040 stroke-width 1
-    roundrectangle 0.5,0.5 15.5,15.5 2,2
+    roundrectangle 0.5,0.5 15.5,15.5 3,3
     fill #F4F4F4 stroke $grey
     rectangle 2.5,2.5 13.5,13.5
     fill $maroon stroke none

@@ -1,0 +1,108 @@
+// The pictures linked into the program: sizes the window layout relies on,
+// icons that draw transparently, and a different icon on every page.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <set>
+#include <vector>
+
+#include "app/resource.h"
+
+namespace {
+
+const COLORREF Backdrop = RGB(255, 0, 255);
+
+HINSTANCE Module() { return GetModuleHandleA(nullptr); }
+
+SIZE BitmapSize(int resource) {
+    auto bitmap = static_cast<HBITMAP>(LoadImageA(Module(), MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, 0));
+    if (!bitmap) return {0, 0};
+    BITMAP info{};
+    GetObject(bitmap, sizeof(info), &info);
+    DeleteObject(bitmap);
+    return {info.bmWidth, info.bmHeight};
+}
+
+// The icon drawn over a magenta backdrop, read back pixel by pixel.
+std::vector<COLORREF> DrawnIcon(int resource, int size) {
+    auto icon = static_cast<HICON>(LoadImageA(Module(), MAKEINTRESOURCEA(resource), IMAGE_ICON, size, size, 0));
+    if (!icon) return {};
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP canvas = CreateCompatibleBitmap(screen, size, size);
+    HGDIOBJ old = SelectObject(dc, canvas);
+    HBRUSH backdrop = CreateSolidBrush(Backdrop);
+    RECT all{0, 0, size, size};
+    FillRect(dc, &all, backdrop);
+    DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) pixels.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, old);
+    DeleteObject(backdrop);
+    DeleteObject(canvas);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    DestroyIcon(icon);
+    return pixels;
+}
+
+// The sizes stored in an icon resource's directory.
+std::set<int> IconSizes(int resource) {
+    HRSRC found = FindResourceA(Module(), MAKEINTRESOURCEA(resource), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
+    if (!found) return {};
+    auto* data = static_cast<const BYTE*>(LockResource(LoadResource(Module(), found)));
+    const WORD count = *reinterpret_cast<const WORD*>(data + 4);
+    const int entrySize = 14;  // GRPICONDIRENTRY
+    std::set<int> sizes;
+    for (int i = 0; i < count; ++i) sizes.insert(data[6 + i * entrySize]);
+    return sizes;
+}
+
+size_t DrawnPixels(const std::vector<COLORREF>& pixels) {
+    size_t drawn = 0;
+    for (COLORREF pixel : pixels) drawn += pixel != Backdrop;
+    return drawn;
+}
+
+}  // namespace
+
+TEST(Pictures, BitmapsHaveTheSizesOfTheirPlaces) {
+    struct TCase {
+        int Resource;
+        LONG Width;
+        LONG Height;
+    } cases[] = {{IDB_BANNER, 517, 55}, {IDB_DEFAULT_PAGE, 369, 261}};
+    for (const TCase& expected : cases) {
+        SCOPED_TRACE(expected.Resource);
+        SIZE size = BitmapSize(expected.Resource);
+        EXPECT_EQ(size.cx, expected.Width);
+        EXPECT_EQ(size.cy, expected.Height);
+    }
+}
+
+TEST(Pictures, EveryPageIconIsItsOwnTransparentDrawing) {
+    std::set<std::vector<COLORREF>> drawings;
+    for (int page = 1; page <= 13; ++page) {
+        SCOPED_TRACE(page);
+        int resource = IDI_PAGE_FIRST + page - 1;
+        EXPECT_EQ(IconSizes(resource), std::set<int>{32});
+        std::vector<COLORREF> pixels = DrawnIcon(resource, 32);
+        ASSERT_EQ(pixels.size(), 32u * 32u);
+        EXPECT_EQ(pixels.front(), Backdrop) << "the top left corner shows through";
+        EXPECT_GT(DrawnPixels(pixels), pixels.size() / 4);
+        drawings.insert(pixels);
+    }
+    EXPECT_EQ(drawings.size(), 13u);
+}
+
+TEST(Pictures, TheWindowIconComesInBothSizes) {
+    EXPECT_EQ(IconSizes(IDI_TAVREL), (std::set<int>{16, 32}));
+    for (int size : {16, 32}) {
+        SCOPED_TRACE(size);
+        std::vector<COLORREF> pixels = DrawnIcon(IDI_TAVREL, size);
+        ASSERT_EQ(pixels.size(), static_cast<size_t>(size * size));
+        EXPECT_EQ(pixels.front(), Backdrop);
+        EXPECT_GT(DrawnPixels(pixels), pixels.size() / 2);
+    }
+}
