@@ -7,9 +7,10 @@
 #include "store/ini_file.h"
 #include "widgets/integer_text.h"
 
-const char* const BootNotice = "Changes will take effect at next boot.";
-
 namespace {
+
+// Not notice B: "boot" with a lower-case b.
+const char* const BootNotice = "Changes will take effect at next boot.";
 
 const char* const BootSection = "options";
 const DWORD ProtectedFile = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;

@@ -39,6 +39,3 @@ public:
     TSpinEdit menudelay;
     TFlatButton bapplyboot1;
 };
-
-// The notice of this page's Apply: "boot" with a lower-case b.
-extern const char* const BootNotice;
