@@ -23,7 +23,11 @@ tavrel_ensure_display
 
 # Wine's helper processes leave on their own once the launcher is done; a
 # virtual X server started here goes after them.
-trap 'wineserver -w; kill ${TAVREL_XVFB_PID:-0} 2>/dev/null || true' EXIT
+end_run() {
+    wineserver -w
+    if [[ -n ${TAVREL_XVFB_PID:-} ]]; then kill "$TAVREL_XVFB_PID" 2>/dev/null || true; fi
+}
+trap end_run EXIT
 
 bench=$build/tools/bench
 echo "Start-up to the first painted main window, under Wine on display $DISPLAY ($runs runs each)"

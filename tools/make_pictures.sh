@@ -402,7 +402,8 @@ draw_banner() {
 }
 
 # The default page: an arrow towards the section list, beside a page of
-# option boxes. Flat silver like the notebook, so 256 colours keep it exact.
+# option boxes. Flat silver like the notebook, so 256 colours hold it
+# without a visible loss and the file stays small.
 draw_default_page() {
     local w=369 h=261
     local page="fill white stroke #A8A8A8 stroke-width 1 roundrectangle 200.5,48.5 344.5,212.5 4,4
