@@ -16,10 +16,16 @@ tavrel_ensure_display() {
       xdpyinfo >/dev/null 2>&1 && break
       sleep 0.1
     done
-    trap 'kill $TAVREL_XVFB_PID 2>/dev/null || true' EXIT
     TAVREL_STARTED_XVFB=1
     return 0
   done
   echo "No free X display number for Xvfb" >&2
   return 1
+}
+
+# Ends the X server that tavrel_ensure_display started, and nothing else.
+tavrel_stop_display() {
+  if [[ -n "${TAVREL_XVFB_PID:-}" ]]; then
+    kill "$TAVREL_XVFB_PID" 2>/dev/null || true
+  fi
 }

@@ -20,6 +20,7 @@ if [[ -z "${TAVREL_STARTED_XVFB:-}" ]]; then
   exec wine "$build/tavrel.exe"
 fi
 
+trap tavrel_stop_display EXIT
 shot=${TAVREL_SCREENSHOT:-$PWD/tavrel-screenshot.png}
 echo "No display was set: Tavrel runs on the virtual X display $DISPLAY."
 wine "$build/tavrel.exe" &

@@ -14,7 +14,7 @@ tavrel_ensure_display
 # A Wine server left from an earlier run may hold a display that is gone.
 stop_wine() { WINEPREFIX="$build/wineprefix" wineserver -k >/dev/null 2>&1 || true; }
 stop_wine
-trap 'stop_wine; kill ${TAVREL_XVFB_PID:-0} 2>/dev/null || true' EXIT
+trap 'stop_wine; tavrel_stop_display' EXIT
 
 cd "$build"
 ctest --output-on-failure --timeout 600 "$@"
