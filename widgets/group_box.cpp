@@ -1,0 +1,61 @@
+#include "widgets/group_box.h"
+
+#include "widgets/panel.h"
+
+namespace {
+const int CaptionLeft = 8;
+const int CaptionGap = 2;  // blank space on each side of the caption, cut out of the frame
+}  // namespace
+
+void TGroupBox::Create(HWND parent, const TControlSpec& spec, HFONT font, COLORREF fontColor) {
+    font_ = font;
+    fontColor_ = fontColor;
+    SetHint(spec.Hint);
+    CreateHandle({nullptr, spec.Caption, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                  WS_EX_CONTROLPARENT, spec.Bounds, parent});
+}
+
+// An etched frame from half the caption's height down, broken where the
+// caption stands.
+void TGroupBox::PaintTo(HDC dc) {
+    SIZE size = ClientSize();
+    RECT all{0, 0, size.cx, size.cy};
+    TBrush background(CreateSolidBrush(Color()));
+    FillRect(dc, &all, background.Get());
+
+    TSelectObject font(dc, font_);
+    std::string caption = Text();
+    SIZE text{};
+    GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+
+    RECT frame{0, text.cy / 2, size.cx, size.cy};
+    RECT inner{frame.left + 1, frame.top + 1, frame.right, frame.bottom};
+    DrawFrame(dc, inner, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNHIGHLIGHT));
+    RECT outer{frame.left, frame.top, frame.right - 1, frame.bottom - 1};
+    DrawFrame(dc, outer, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNSHADOW));
+    if (caption.empty()) return;
+
+    RECT captionRect{CaptionLeft, 0, CaptionLeft + text.cx + 2 * CaptionGap, text.cy};
+    FillRect(dc, &captionRect, background.Get());
+    OffsetRect(&captionRect, CaptionGap, 0);
+    SetBkMode(dc, TRANSPARENT);
+    const UINT format = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP;
+    if (Enabled()) {
+        SetTextColor(dc, fontColor_);
+        DrawTextA(dc, caption.c_str(), -1, &captionRect, format);
+        return;
+    }
+    RECT shifted = captionRect;
+    OffsetRect(&shifted, 1, 1);
+    SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+    DrawTextA(dc, caption.c_str(), -1, &shifted, format);
+    SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
+    DrawTextA(dc, caption.c_str(), -1, &captionRect, format);
+}
+
+LRESULT TGroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A child that can no longer be reached must not keep the keyboard: the
+    // platform takes the focus from a disabled window, but not from its children.
+    if (message == WM_ENABLE && !wParam && IsChild(Handle(), GetFocus())) ::SetFocus(nullptr);
+    return TCustomControl::HandleMessage(message, wParam, lParam);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "widgets/control.h"
+
+// A captioned frame that holds other controls as its children. Disabling it
+// makes its children unreachable by mouse and keyboard, while they keep
+// their own state; its hint is shown over children that have none.
+class TGroupBox : public TCustomControl {
+public:
+    void Create(HWND parent, const TControlSpec& spec, HFONT font, COLORREF fontColor);
+    void PaintTo(HDC dc) override;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    HFONT font_ = nullptr;
+    COLORREF fontColor_ = clBlack;
+};
