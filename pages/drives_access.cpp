@@ -1,10 +1,148 @@
 #include "pages/drives_access.h"
 
+#include "app/application.h"
+#include "app/apply_changes.h"
 #include "app/resource.h"
+#include "pages/key_paths.h"
+#include "pages/registry_option.h"
+
+namespace {
+
+void CreateDriveLetter(TGroupBox& group, TFlatCheckBox& box, const char* letter, int left, int top,
+                       std::function<void()> onClick) {
+    box.Create(group.Handle(), {letter, "", {left, top, 40, 17}}, OptionFont(), clMaroon);
+    box.OnClick = std::move(onClick);
+}
+
+}  // namespace
 
 void TDrivesAccessPage::Create(TNotebook& notebook) {
     CreateFrame(notebook, "User11", "Drives Access", IDI_PAGE_FIRST + 10);
-    CreateApplyButton(bapplyuser2, nullptr);
+    hidealldrives.Create(Options(),
+                         {"Hide All Drives on Computer", "Hide/Show All Drives on My Computer and within Explorer.",
+                          {28, 8, 181, 17}},
+                         OptionBoldFont(), clMaroon);
+    hidealldrives.OnClick = [this] { hidealldrivesClick(); };
+    gbdrives.Create(Options(),
+                    {"Hide Selected Drives", "Hide/Show Selected Drives on My Computer and Explorer.",
+                     {16, 32, 337, 145}},
+                    OptionFont(), clMaroon);
+    CreateDriveLetters();
+    CreateApplyButton(bapplyuser2, [this] { bapplyuser2Click(); });
 }
 
-void TDrivesAccessPage::PageLoader() {}
+// Five columns of six rows, placed relative to the group box. The boxes
+// have no hints: the group's hint shows over them.
+void TDrivesAccessPage::CreateDriveLetters() {
+    CreateDriveLetter(gbdrives, ba, "A", 12, 20, [this] { baClick(); });
+    CreateDriveLetter(gbdrives, bb, "B", 12, 40, [this] { bbClick(); });
+    CreateDriveLetter(gbdrives, bc, "C", 12, 60, [this] { bcClick(); });
+    CreateDriveLetter(gbdrives, bd, "D", 12, 80, [this] { bdClick(); });
+    CreateDriveLetter(gbdrives, be, "E", 12, 100, [this] { beClick(); });
+    CreateDriveLetter(gbdrives, bf, "F", 12, 120, [this] { bfClick(); });
+    CreateDriveLetter(gbdrives, bg, "G", 84, 20, [this] { bgClick(); });
+    CreateDriveLetter(gbdrives, bh, "H", 84, 40, [this] { bhClick(); });
+    CreateDriveLetter(gbdrives, bi, "I", 84, 60, [this] { biClick(); });
+    CreateDriveLetter(gbdrives, bj, "J", 84, 80, [this] { bjClick(); });
+    CreateDriveLetter(gbdrives, bk, "K", 84, 120, [this] { bkClick(); });  // below L
+    CreateDriveLetter(gbdrives, bl, "L", 84, 100, [this] { blClick(); });
+    CreateDriveLetter(gbdrives, bm, "M", 156, 20, [this] { bmClick(); });
+    CreateDriveLetter(gbdrives, bn, "N", 156, 40, [this] { bnClick(); });
+    CreateDriveLetter(gbdrives, bo, "O", 156, 60, [this] { boClick(); });
+    CreateDriveLetter(gbdrives, bp, "P", 156, 80, [this] { bpClick(); });
+    CreateDriveLetter(gbdrives, bq, "Q", 156, 100, [this] { bqClick(); });
+    CreateDriveLetter(gbdrives, br, "R", 156, 120, [this] { brClick(); });
+    CreateDriveLetter(gbdrives, bs, "S", 228, 20, [this] { bsClick(); });
+    CreateDriveLetter(gbdrives, bt, "T", 228, 40, [this] { btClick(); });
+    CreateDriveLetter(gbdrives, bu, "U", 228, 60, [this] { buClick(); });
+    CreateDriveLetter(gbdrives, bv, "V", 228, 80, [this] { bvClick(); });
+    CreateDriveLetter(gbdrives, bw, "W", 228, 120, [this] { bwClick(); });  // below X
+    CreateDriveLetter(gbdrives, bx, "X", 228, 100, [this] { bxClick(); });
+    CreateDriveLetter(gbdrives, by, "Y", 288, 20, [this] { byClick(); });
+    CreateDriveLetter(gbdrives, bz, "Z", 288, 40, [this] { bzClick(); });
+}
+
+std::array<TFlatCheckBox*, DriveLetterCount> TDrivesAccessPage::DriveLetters() {
+    return {&ba, &bb, &bc, &bd, &be, &bf, &bg, &bh, &bi, &bj, &bk, &bl, &bm,
+            &bn, &bo, &bp, &bq, &br, &bs, &bt, &bu, &bv, &bw, &bx, &by, &bz};
+}
+
+TDriveLetters TDrivesAccessPage::TickedLetters() {
+    TDriveLetters ticked{};
+    auto boxes = DriveLetters();
+    for (int letter = 0; letter < DriveLetterCount; ++letter) ticked[letter] = boxes[letter]->Checked();
+    return ticked;
+}
+
+void TDrivesAccessPage::PageLoader() {
+    TOpenedKey registry(HKEY_CURRENT_USER, ExplorerPolicies);
+    if (registry.ValueExists("NoDrives")) {
+        const int32_t stored = registry.ReadInteger("NoDrives");
+        if (HidesAllDrives(stored)) {
+            hidealldrives.SetChecked(true);
+            gbdrives.Disable();  // the letters keep the ticks they showed
+        } else {
+            const bool wasHidingAll = hidealldrives.Checked();
+            hidealldrives.SetChecked(false);
+            // Clearing the box stored 0; the selection read from outside is kept.
+            if (wasHidingAll) registry.WriteInteger("NoDrives", stored);
+            gbdrives.Enable();
+            const TDriveLetters hidden = LettersOf(stored);
+            auto boxes = DriveLetters();
+            for (int letter = 0; letter < DriveLetterCount; ++letter) boxes[letter]->SetChecked(hidden[letter]);
+        }
+    } else {
+        registry.WriteInteger("NoDrives", 0);
+    }
+    bapplyuser2.Disable();
+}
+
+// Stores at once; the letters are stored by Apply Changes only.
+void TDrivesAccessPage::hidealldrivesClick() {
+    TOpenedKey registry(HKEY_CURRENT_USER, ExplorerPolicies);
+    if (hidealldrives.Checked()) {
+        gbdrives.Disable();
+        registry.WriteInteger("NoDrives", AllDrivesMask);
+    } else {
+        gbdrives.Enable();
+        registry.WriteInteger("NoDrives", 0);
+    }
+    bapplyuser2.Enable();
+}
+
+void TDrivesAccessPage::baClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::bbClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::bcClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::bdClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::beClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::bfClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::bgClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::bhClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::biClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::bjClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::bkClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::blClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::bmClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::bnClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::boClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::bpClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::bqClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::brClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::bsClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::btClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::buClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::bvClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::bwClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::bxClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::byClick() { bapplyuser2.Enable(); }
+void TDrivesAccessPage::bzClick() { bapplyuser2.Enable(); }
+
+// While every drive is hidden there is no selection to store: beep instead.
+void TDrivesAccessPage::bapplyuser2Click() {
+    bapplyuser2.Disable();
+    if (hidealldrives.Checked())
+        Application().Shell().Beep();
+    else
+        StoreInteger(HKEY_CURRENT_USER, ExplorerPolicies, "NoDrives", MaskOf(TickedLetters()));
+    ApplyChanges(bapplyuser2, NoticeA);
+}
