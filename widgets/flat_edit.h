@@ -1,0 +1,66 @@
+#pragma once
+
+#include "widgets/control.h"
+#include "widgets/hover_tracker.h"
+
+// The single-line text field: the platform's edit without its 3D border,
+// framed flat in its non-client area by one ring of ColorBorder and two rings
+// of its face. The face is ColorFocused while the field has the focus, or
+// while the mouse is over it and no flat edit has the focus; ColorFlat
+// otherwise. Text area and frame share the face.
+class TFlatEdit : public TWindow, private THoverTarget {
+public:
+    TFlatEdit();
+    ~TFlatEdit() override;
+
+    // The caption of the spec is the start text. The height follows the font.
+    void Create(HWND parent, const TControlSpec& spec, HFONT font);
+
+    // Limits what the user types or pastes; text set by code is kept whole.
+    void SetMaxLength(int characters);
+    int MaxLength() const;
+
+    // Follows the parent's colour until a colour is set.
+    COLORREF ColorFlat() const;
+    void SetColorFlat(COLORREF color);
+    COLORREF ColorFocused() const { return colorFocused_; }
+    void SetColorFocused(COLORREF color);
+    COLORREF ColorBorder() const { return colorBorder_; }
+    void SetColorBorder(COLORREF color);
+    void SetUseAdvColors(bool use);
+    void SetAdvColorFocused(int step);
+    void SetAdvColorBorder(int step);
+
+    bool Hovered() const { return hovered_; }
+    // The face shown now: ColorFocused or ColorFlat.
+    COLORREF Face() const;
+
+    // The rings around the text area, in pixels on each side.
+    static const int FrameWidth = 3;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool HandleNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    HWND HoverHandle() const override { return Handle(); }
+    void MouseEntered() override;
+    void MouseLeft() override;
+    void DrawFrame();
+    void Redraw();
+    void DeriveColors();
+
+    bool hovered_ = false;
+    bool colorSet_ = false;
+    COLORREF colorFlat_ = RGB(235, 235, 225);
+    COLORREF colorFocused_ = clWhite;
+    COLORREF colorBorder_ = RGB(160, 150, 131);
+    bool useAdvColors_ = false;
+    int advColorFocused_ = 10;
+    int advColorBorder_ = 50;
+    TBrush faceBrush_;
+    COLORREF faceBrushColor_ = 0;
+};
+
+// The hover tracking of the flat edits, apart from the other flat controls'.
+THoverTracker& FlatEditHoverTracker();
