@@ -4,6 +4,42 @@
 #include "widgets/hover_tracker.h"
 #include "widgets/window.h"
 
+namespace {
+
+int CALLBACK NoteFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool FaceInstalled(const char* face) {
+    LOGFONTA wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(wanted.lfFaceName, face, LF_FACESIZE);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExA(screen, &wanted, &NoteFace, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+// Wine ships the narrow bitmap "MS Sans Serif" of Windows, but some of its
+// packagings miss their own font directory; a wider face then stands in and
+// captions wrap at the widths they were laid out for. Such a Wine still names
+// its data directory, so the program loads the face from there for itself.
+void ProvideBitmapSansSerif() {
+    if (FaceInstalled("MS Sans Serif")) return;
+    char dataDir[MAX_PATH];
+    DWORD length = GetEnvironmentVariableA("WINEDATADIR", dataDir, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return;
+    std::string path = dataDir;
+    const std::string ntPrefix = "\\??\\";
+    if (path.compare(0, ntPrefix.size(), ntPrefix) == 0) path.erase(0, ntPrefix.size());
+    path += "\\fonts\\sserife.fon";
+    AddFontResourceExA(path.c_str(), FR_PRIVATE, nullptr);
+}
+
+}  // namespace
+
 TApplication& Application() {
     static TApplication application;
     return application;
@@ -54,6 +90,7 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::Idle() {
+    if (OnIdle) OnIdle();
     POINT point{};
     if (!GetCursorPos(&point)) return;
     SetHint(HintAt(point));
@@ -73,6 +110,7 @@ HFONT TApplication::Font(const std::string& face, int characterHeight, bool bold
     auto key = std::make_tuple(face, characterHeight, bold);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second;
+    if (fonts_.empty()) ProvideBitmapSansSerif();
     HFONT font = CreateFontOf(face.c_str(), characterHeight, bold);
     fonts_[key] = font;
     return font;

@@ -33,8 +33,11 @@ public:
     int Run();
     // Handles every message that is waiting, then does the idle work once.
     void ProcessMessages();
-    // Idle work: finds the hint of the control under the pointer.
+    // Idle work: OnIdle, then the hint of the control under the pointer.
     void Idle();
+
+    // Runs each time the message queue runs empty, before the hint lookup.
+    std::function<void()> OnIdle;
 
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& hint);

@@ -51,11 +51,23 @@ TForm1::TForm1() {
                  reinterpret_cast<LPARAM>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TAVREL), IMAGE_ICON, 16, 16, 0)));
 
     Image1.Create(Handle(), {0, 0, FormClientWidth, 55}, IDB_BANNER, TPicture::TKind::Bitmap);
-    statbar1.Create(Handle(), {0, 316, FormClientWidth, 19}, clSilver);
+    statbar1.Create(Handle(), {0, 316, FormClientWidth, 19}, clSilver, Application().Font("MS Sans Serif", 11));
     CreateSectionList();
     Notebook1.Create(Handle(), {149, 55, 369, 261});
 
     Default.Create(Notebook1);
+    Notebook1.SetPageIndex(0);
+    Application().OnIdle = [this] { CreateOptionPages(); };
+
+    FormCreate();
+}
+
+// Some two hundred controls: made once the window has first been painted, or
+// when a page is first needed, whichever comes first, so that the window
+// shows sooner.
+void TForm1::CreateOptionPages() {
+    if (optionPagesCreated_) return;
+    optionPagesCreated_ = true;
     desktop1.Create(Notebook1, desktop2);
     desktop2.Create(Notebook1);
     desktop3.Create(Notebook1);
@@ -69,13 +81,11 @@ TForm1::TForm1() {
     User11.Create(Notebook1);
     Boot12.Create(Notebook1);
     Boot13.Create(Notebook1);
-    Notebook1.SetPageIndex(0);
-
-    FormCreate();
 }
 
 TForm1::~TForm1() {
     Application().OnHint = nullptr;
+    Application().OnIdle = nullptr;
     if (Application().MainWindow() == Handle()) Application().SetMainWindow(nullptr);
 }
 
@@ -109,6 +119,7 @@ void TForm1::Show() {
 }
 
 TOptionPage* TForm1::OptionPage(int index) {
+    CreateOptionPages();
     TOptionPage* pages[] = {&desktop1, &desktop2, &desktop3, &desktop4, &System5, &System6, &System7,
                             &System8,  &System9,  &User10,   &User11,   &Boot12,  &Boot13};
     if (index < 1 || index > 13) return nullptr;
@@ -147,6 +158,9 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_MENUSELECT:
         Application().SetHint("");  // the menu items have no hints
+        return 0;
+    case WM_SYSCOLORCHANGE:
+        SendToDescendants(Handle(), message, wParam, lParam);
         return 0;
     case WM_ERASEBKGND: {
         RECT client{};

@@ -32,6 +32,8 @@ public:
     ~TForm1() override;
 
     void Show();
+    // Makes the thirteen option pages, once.
+    void CreateOptionPages();
     // The option page at a notebook index from 1 to 13.
     TOptionPage* OptionPage(int index);
 
@@ -69,6 +71,7 @@ private:
     void CreateMenu();
     void CreateSectionList();
     HMENU menu_ = nullptr;
+    bool optionPagesCreated_ = false;
 };
 
 // Client size of the main window.
