@@ -5,6 +5,50 @@ COLORREF ColorOf(HWND window) {
     return GetSysColor(COLOR_BTNFACE);
 }
 
+void PaintParentBackground(HWND window, HDC dc) {
+    HWND parent = GetParent(window);
+    RECT client{};
+    GetClientRect(window, &client);
+    TBrush fill(CreateSolidBrush(ColorOf(parent)));
+    FillRect(dc, &client, fill.Get());
+    POINT origin{0, 0};
+    MapWindowPoints(window, parent, &origin, 1);
+    POINT saved{};
+    OffsetViewportOrgEx(dc, -origin.x, -origin.y, &saved);
+    SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    SetViewportOrgEx(dc, saved.x, saved.y, nullptr);
+}
+
+bool CanFocus(HWND window) {
+    if (!IsWindowVisible(window)) return false;
+    for (HWND enabled = window; enabled; enabled = GetAncestor(enabled, GA_PARENT)) {
+        if (!IsWindowEnabled(enabled)) return false;
+        if (enabled == GetAncestor(window, GA_ROOT)) break;
+    }
+    return true;
+}
+
+namespace {
+
+struct TMessageToSend {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+BOOL CALLBACK SendToChild(HWND child, LPARAM message) {
+    const auto* toSend = reinterpret_cast<const TMessageToSend*>(message);
+    SendMessageA(child, toSend->message, toSend->wParam, toSend->lParam);
+    return TRUE;
+}
+
+}  // namespace
+
+void SendToDescendants(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    TMessageToSend toSend{message, wParam, lParam};
+    EnumChildWindows(window, &SendToChild, reinterpret_cast<LPARAM>(&toSend));
+}
+
 TPaintBuffer::TPaintBuffer(HWND window) : window_(window) {
     screen_ = BeginPaint(window, &paint_);
     RECT client{};
@@ -38,6 +82,9 @@ LRESULT TCustomControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         PaintTo(buffer.Dc());
         return 0;
     }
+    case WM_PRINTCLIENT:
+        PaintTo(reinterpret_cast<HDC>(wParam));
+        return 0;
     case WM_ENABLE:
         Invalidate();
         return 0;

@@ -22,6 +22,18 @@ const COLORREF clBlack = RGB(0, 0, 0);
 // button face for any other window.
 COLORREF ColorOf(HWND window);
 
+// Draws what a window's parent shows behind it, for controls that leave
+// their background transparent.
+void PaintParentBackground(HWND window, HDC dc);
+
+// Whether a window can take the keyboard focus: shown, and enabled up to
+// its top-level window.
+bool CanFocus(HWND window);
+
+// Child windows hear of some changes (new system colours) only from their
+// top-level window, which passes the message on to every descendant.
+void SendToDescendants(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
 // Paints into an off-screen bitmap of the client size and copies it to the
 // screen in one piece when it goes out of scope.
 class TPaintBuffer {

@@ -1,6 +1,5 @@
 #include "widgets/flat_button.h"
 
-#include "widgets/flat_check_box.h"
 #include "widgets/panel.h"
 
 TFlatButton::TFlatButton() { ButtonHoverTracker().AddUser(); }
@@ -102,7 +101,9 @@ void TFlatButton::EnabledChanged() {
         ButtonHoverTracker().Release(*this);
     } else {
         if (state_ == TState::bsDisabled) state_ = TState::bsUp;
-        hovered_ = PointerInside();
+        // Lit through the tracker, so that the timer unlights it again.
+        hovered_ = false;
+        if (PointerInside()) ButtonHoverTracker().MouseMoved(*this);
     }
     Repaint();
 }
@@ -118,6 +119,24 @@ void TFlatButton::MouseLeft() {
     if (!Enabled() || !hovered_ || dragging_) return;
     hovered_ = false;
     ButtonHoverTracker().Release(*this);
+    Repaint();
+}
+
+void TFlatButton::Released() {
+    dragging_ = false;
+    if (GetCapture() == Handle()) ReleaseCapture();
+    const bool inside = PointerInside();
+    state_ = TState::bsUp;
+    hovered_ = false;
+    if (inside) {
+        Repaint();
+        if (OnClick) OnClick();
+    } else {
+        // Released elsewhere: untracked, so that the pointer lights the
+        // button again when it comes back.
+        ButtonHoverTracker().Release(*this);
+    }
+    if (Enabled()) hovered_ = PointerInside();
     Repaint();
 }
 
@@ -166,7 +185,7 @@ void TFlatButton::PaintTo(HDC dc) {
     TSelectObject font(dc, font_);
     SetBkMode(dc, TRANSPARENT);
     if (state != TState::bsDisabled) {
-        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         DrawTextA(dc, caption.c_str(), -1, &text, format);
         return;
     }
@@ -198,23 +217,16 @@ LRESULT TFlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SetCapture(Handle());
         SetFocus();
         return 0;
-    case WM_LBUTTONUP: {
-        if (!dragging_) return 0;
-        dragging_ = false;
-        if (GetCapture() == Handle()) ReleaseCapture();
-        bool inside = PointerInside();
-        state_ = TState::bsUp;
-        hovered_ = false;
-        if (inside) Repaint();
-        if (inside) {
-            if (OnClick) OnClick();
-        } else {
-            MouseLeft();
-        }
-        if (Enabled()) hovered_ = PointerInside();
-        Repaint();
+    case WM_LBUTTONUP:
+        if (dragging_) Released();
         return 0;
-    }
+    case WM_GETDLGCODE:
+        // A button to the dialog manager: it sends BM_CLICK when the
+        // caption's accelerator is typed.
+        return DLGC_BUTTON;
+    case BM_CLICK:
+        if (Enabled() && OnClick) OnClick();
+        return 0;
     case WM_CAPTURECHANGED:
         if (dragging_ && reinterpret_cast<HWND>(lParam) != Handle()) {
             dragging_ = false;

@@ -47,6 +47,7 @@ private:
     HWND HoverHandle() const override { return Handle(); }
     void MouseEntered() override;
     void MouseLeft() override;
+    void Released();
     bool PointerInside() const;
     void Repaint();
     void DeriveColors();

@@ -1,7 +1,5 @@
 #include "widgets/flat_check_box.h"
 
-#include <cctype>
-
 TFlatCheckBox::TFlatCheckBox() { CheckBoxHoverTracker().AddUser(); }
 
 TFlatCheckBox::~TFlatCheckBox() { CheckBoxHoverTracker().RemoveUser(*this); }
@@ -168,13 +166,10 @@ void TFlatCheckBox::MouseLeft() {
     RedrawBox();
 }
 
-bool TFlatCheckBox::DialogChar(char character) {
-    char accelerator = AcceleratorOf(Text());
-    if (!accelerator || std::tolower(static_cast<unsigned char>(character)) != accelerator) return false;
-    if (!Enabled() || !Visible()) return false;
+void TFlatCheckBox::AcceleratorPressed() {
+    if (!CanFocus(Handle())) return;
     SetFocus();
     Toggle();
-    return true;
 }
 
 LRESULT TFlatCheckBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -203,7 +198,12 @@ LRESULT TFlatCheckBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     case WM_GETDLGCODE:
-        return DLGC_WANTCHARS;
+        // A button to the dialog manager: it sends BM_CLICK when the
+        // caption's accelerator is typed, and hands other characters on.
+        return DLGC_BUTTON;
+    case BM_CLICK:
+        AcceleratorPressed();
+        return 0;
     case WM_CHAR:
         if (wParam == VK_SPACE && focused_) Toggle();
         return 0;
@@ -217,6 +217,9 @@ LRESULT TFlatCheckBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (Enabled()) {
             hovered_ = false;
             focused_ = false;
+            // Untracked, so that the pointer lights the box again when it
+            // next moves over it.
+            CheckBoxHoverTracker().Release(*this);
             RedrawBox();
         }
         return 0;
@@ -233,6 +236,8 @@ LRESULT TFlatCheckBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         Invalidate();
         return result;
     }
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(font_);
     case WM_SYSCOLORCHANGE:
         if (useAdvColors_) {
             colorSet_ = false;
@@ -242,16 +247,4 @@ LRESULT TFlatCheckBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     return TCustomControl::HandleMessage(message, wParam, lParam);
-}
-
-char AcceleratorOf(const std::string& caption) {
-    for (size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
-        if (caption[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        return static_cast<char>(std::tolower(static_cast<unsigned char>(caption[i + 1])));
-    }
-    return 0;
 }

@@ -10,7 +10,8 @@ enum class TCheckBoxLayout { checkboxLeft, checkboxRight };
 
 // The self-drawn check box of every option. Setting Checked to a new state
 // raises OnClick, whoever sets it (mouse, Space, accelerator or code);
-// setting the state it already has raises nothing.
+// setting the state it already has raises nothing. The accelerator of the
+// caption reaches the box from the dialog manager as a button click.
 class TFlatCheckBox : public TCustomControl, private THoverTarget {
 public:
     TFlatCheckBox();
@@ -49,9 +50,6 @@ public:
     RECT BoxRect() const;
     RECT CaptionRect() const;
 
-    // A dialog character (an accelerator) offered to the box; true when taken.
-    bool DialogChar(char character);
-
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -60,6 +58,7 @@ private:
     void MouseEntered() override;
     void MouseLeft() override;
     void Toggle() { SetChecked(!checked_); }
+    void AcceleratorPressed();
     void RedrawBox();
     void DeriveColors();
 
@@ -81,6 +80,3 @@ private:
     HFONT font_ = nullptr;
     COLORREF fontColor_ = clBlack;
 };
-
-// The accelerator letter of a caption ("&Exit" gives 'e'), or 0.
-char AcceleratorOf(const std::string& caption);

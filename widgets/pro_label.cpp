@@ -41,8 +41,7 @@ void TProLabel::DrawCaption(HDC dc, RECT rect, COLORREF color) {
 void TProLabel::PaintTo(HDC dc) {
     SIZE size = ClientSize();
     RECT text{0, 0, size.cx, size.cy};
-    TBrush background(CreateSolidBrush(Color()));
-    FillRect(dc, &text, background.Get());
+    PaintParentBackground(Handle(), dc);  // transparent
     TSelectObject font(dc, font_);
     SetBkMode(dc, TRANSPARENT);
 

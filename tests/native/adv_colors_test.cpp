@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 TRgb Rgb(int r, int g, int b) { return static_cast<TRgb>(r | g << 8 | b << 16); }
 }  // namespace
@@ -51,4 +53,24 @@ TEST(AdvColors, StepsStopAtTheirBoundsAndAZeroStepKeepsTheColour) {
     EXPECT_EQ(nearBlack.Focused, before.Focused);
     EXPECT_EQ(nearBlack.Down, Rgb(0, 0, 0));
     EXPECT_EQ(nearBlack.Border, Rgb(0, 0, 0));
+}
+
+// Only the luminance moves: a tinted face keeps its hue and saturation.
+TEST(AdvColors, ATintedFaceKeepsItsHueAndSaturation) {
+    for (TRgb face : {Rgb(235, 235, 225), Rgb(128, 0, 0), Rgb(40, 90, 200), Rgb(200, 180, 60)}) {
+        const THls before = RgbToHls(face);
+        const TAdvColors derived = DeriveAdvColors(face, 10, 10, 50, {0, 0, 0});
+        const struct {
+            TRgb color;
+            int luminance;
+        } cases[] = {{derived.Focused, std::min(before.Luminance + 10, 234)},
+                     {derived.Down, before.Luminance - 10},
+                     {derived.Border, std::max(before.Luminance - 50, 0)}};
+        for (const auto& c : cases) {
+            const THls after = RgbToHls(c.color);
+            EXPECT_NEAR(after.Luminance, c.luminance, 1) << std::hex << face << " -> " << c.color;
+            EXPECT_NEAR(after.Hue, before.Hue, 3) << std::hex << face << " -> " << c.color;
+            EXPECT_NEAR(after.Saturation, before.Saturation, 4) << std::hex << face << " -> " << c.color;
+        }
+    }
 }
