@@ -15,7 +15,7 @@ void TFlatCheckBox::Create(HWND parent, const TControlSpec& spec, HFONT font, CO
 void TFlatCheckBox::SetChecked(bool checked) {
     if (checked == checked_) return;
     checked_ = checked;
-    Invalidate();
+    Repaint();
     if (OnClick) OnClick();
 }
 
@@ -25,57 +25,57 @@ void TFlatCheckBox::SetColor(COLORREF color) {
     color_ = color;
     colorSet_ = true;
     DeriveColors();
-    Invalidate();
+    Repaint();
 }
 
 void TFlatCheckBox::SetColorFocused(COLORREF color) {
     colorFocused_ = color;
-    Invalidate();
+    Repaint();
 }
 
 void TFlatCheckBox::SetColorDown(COLORREF color) {
     colorDown_ = color;
-    Invalidate();
+    Repaint();
 }
 
 void TFlatCheckBox::SetColorCheck(COLORREF color) {
     colorCheck_ = color;
-    Invalidate();
+    Repaint();
 }
 
 void TFlatCheckBox::SetColorBorder(COLORREF color) {
     colorBorder_ = color;
-    Invalidate();
+    Repaint();
 }
 
 void TFlatCheckBox::SetLayout(TCheckBoxLayout layout) {
     layout_ = layout;
-    Invalidate();
+    Repaint();
 }
 
 void TFlatCheckBox::SetUseAdvColors(bool use) {
     useAdvColors_ = use;
     if (use) colorSet_ = false;  // follow the parent's colour again
     DeriveColors();
-    Invalidate();
+    Repaint();
 }
 
 void TFlatCheckBox::SetAdvColorFocused(int step) {
     advColorFocused_ = step;
     DeriveColors();
-    Invalidate();
+    Repaint();
 }
 
 void TFlatCheckBox::SetAdvColorDown(int step) {
     advColorDown_ = step;
     DeriveColors();
-    Invalidate();
+    Repaint();
 }
 
 void TFlatCheckBox::SetAdvColorBorder(int step) {
     advColorBorder_ = step;
     DeriveColors();
-    Invalidate();
+    Repaint();
 }
 
 void TFlatCheckBox::DeriveColors() {
@@ -146,6 +146,11 @@ void TFlatCheckBox::PaintTo(HDC dc) {
     DrawTextA(dc, caption.c_str(), -1, &shifted, format);
     SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
     DrawTextA(dc, caption.c_str(), -1, &text, format);
+}
+
+// Setters may run before the window exists, while the box is being set up.
+void TFlatCheckBox::Repaint() {
+    if (Handle()) Invalidate();
 }
 
 void TFlatCheckBox::RedrawBox() {

@@ -59,6 +59,7 @@ private:
     void MouseLeft() override;
     void Toggle() { SetChecked(!checked_); }
     void AcceleratorPressed();
+    void Repaint();
     void RedrawBox();
     void DeriveColors();
 
