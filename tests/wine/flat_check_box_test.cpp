@@ -341,7 +341,8 @@ TEST_F(FlatCheckBox, DestroyingTheTrackedBoxStopsTheTimer) {
 }
 
 // Captions are word-wrapped into boxes 17 pixels high: each must fit on its
-// one line in the window's font, or its end is cut off.
+// one line in the window's font, the narrow bitmap "MS Sans Serif", or its
+// end is cut off.
 TEST_F(FlatCheckBox, EveryOptionCaptionFitsOnItsLine) {
     for (int page = 1; page <= 13; ++page) form->OptionPage(page);
     std::vector<TFlatCheckBox*> boxes;
@@ -356,6 +357,16 @@ TEST_F(FlatCheckBox, EveryOptionCaptionFitsOnItsLine) {
     ASSERT_GT(boxes.size(), 100u);
 
     HDC dc = GetDC(nullptr);
+    {
+        TSelectObject font(dc, OptionFont());
+        char face[LF_FACESIZE] = {};
+        GetTextFaceA(dc, LF_FACESIZE, face);
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(dc, &metrics);
+        EXPECT_STREQ(face, "MS Sans Serif");
+        EXPECT_EQ(metrics.tmPitchAndFamily & TMPF_VECTOR, 0) << "the bitmap face";
+        EXPECT_EQ(metrics.tmHeight - metrics.tmInternalLeading, 11) << "character height";
+    }
     for (TFlatCheckBox* box : boxes) {
         if (box == &first || box == &second) continue;
         std::string caption = box->Text();
