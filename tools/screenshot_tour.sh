@@ -94,6 +94,8 @@ tour_page() {
   move 260 30
   xdotool mouseup 1
   settle
+  # The held box back as it was, so that the next tour finds what this one found.
+  click $((panel_x + held_x + 5)) $((panel_y + held_y + 8))
   convert \( "$name-1-box-lit.png" "$name-2-box-held.png" +append \) \
     \( "$name-3-button-lit.png" "$name-4-button-held.png" +append \) -append +repage "$name.png"
 }
