@@ -1,5 +1,6 @@
 #include "widgets/section_list_box.h"
 
+#include "widgets/common_controls.h"
 #include "widgets/panel.h"
 
 namespace {
@@ -12,14 +13,6 @@ const UINT WsbPropVStyle = 0x00000100;
 const INT_PTR FsbFlatMode = 2;
 const int NodeSize = 8;
 const int NodeLeft = 4;
-
-template <typename Function>
-Function ComctlFunction(const char* name) {
-    HMODULE comctl = GetModuleHandleA("comctl32.dll");
-    if (!comctl) comctl = LoadLibraryA("comctl32.dll");
-    if (!comctl) return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(comctl, name)));
-}
 
 void DrawRowText(HDC dc, const std::string& text, RECT rect, HFONT font, COLORREF color) {
     TSelectObject selected(dc, font);
@@ -41,14 +34,17 @@ void TSectionListBox::Create(HWND parent, const TBounds& bounds) {
                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_OWNERDRAWVARIABLE |
                       LBS_NOINTEGRALHEIGHT,
                   0, bounds, parent});
-    UseFlatScrollBar();
 }
 
 // The flat scroll bar functions are optional: where comctl32 lacks them, or
-// refuses a property, the list keeps the standard scroll bar.
+// refuses a property, the list keeps the standard scroll bar. Only the rows
+// of an open section can outgrow the list, so the scroll bar, and the
+// library it needs, wait for the first section to open.
 void TSectionListBox::UseFlatScrollBar() {
-    auto initialize = ComctlFunction<InitializeFlatSBFunction>("InitializeFlatSB");
-    auto setProp = ComctlFunction<FlatSBSetScrollPropFunction>("FlatSB_SetScrollProp");
+    if (flatScrollBarTried_) return;
+    flatScrollBarTried_ = true;
+    auto initialize = CommonControlsFunction<InitializeFlatSBFunction>("InitializeFlatSB");
+    auto setProp = CommonControlsFunction<FlatSBSetScrollPropFunction>("FlatSB_SetScrollProp");
     if (!initialize || !setProp || !initialize(Handle())) return;
     setProp(Handle(), WsbPropVStyle, FsbFlatMode, FALSE);
     setProp(Handle(), WsbPropCxVScroll, ScrollWidth, FALSE);
@@ -68,6 +64,7 @@ void TSectionListBox::SetSectionState(int section, TSectionState state) {
     TListSection& changed = sections_[static_cast<size_t>(section)];
     if (changed.State == state) return;
     if (state == TSectionState::lssExpanded) {
+        UseFlatScrollBar();
         changed.State = state;
         InsertRows(section);
     } else {

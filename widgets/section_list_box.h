@@ -67,4 +67,5 @@ private:
     std::vector<TListSection> sections_;
     std::vector<TSectionLook> looks_;
     TBrush listBrush_;
+    bool flatScrollBarTried_ = false;
 };

@@ -1,6 +1,7 @@
 #include "widgets/spin_edit.h"
 
 #include "app/application.h"
+#include "widgets/common_controls.h"
 #include "widgets/integer_text.h"
 
 #include <commctrl.h>
@@ -23,6 +24,7 @@ void TSpinEdit::Create(HWND parent, const std::string& hint, const TBounds& boun
     CreateHandle({"EDIT", "0", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | ES_RIGHT | ES_AUTOHSCROLL,
                   WS_EX_CLIENTEDGE, bounds, parent});
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    CommonControls();  // the up-down control's class
     // No buddy and no arrow keys: the field does its own stepping, and the
     // arrow keys keep their plain edit meaning.
     upDown_ = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, Handle(), nullptr,
