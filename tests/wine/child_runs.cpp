@@ -1,0 +1,94 @@
+#include "child_runs.h"
+
+namespace {
+
+// A handle closed on scope exit.
+class THandle {
+public:
+    explicit THandle(HANDLE handle = nullptr) : handle_(handle) {}
+    ~THandle() {
+        if (handle_ && handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+    }
+    THandle(const THandle&) = delete;
+    THandle& operator=(const THandle&) = delete;
+    HANDLE Get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+// Sets environment variables while in scope; the child inherits them.
+class TScopedEnvironment {
+public:
+    explicit TScopedEnvironment(const std::vector<std::pair<std::string, std::string>>& variables)
+        : variables_(variables) {
+        for (const auto& variable : variables_)
+            SetEnvironmentVariableA(variable.first.c_str(), variable.second.c_str());
+    }
+    ~TScopedEnvironment() {
+        for (const auto& variable : variables_) SetEnvironmentVariableA(variable.first.c_str(), nullptr);
+    }
+
+private:
+    std::vector<std::pair<std::string, std::string>> variables_;
+};
+
+LONGLONG SizeOf(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+    return (static_cast<LONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+std::string ThisProgram() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+}  // namespace
+
+TChildRun RunChild(const TChildSpec& spec) {
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    THandle output(CreateFileA(spec.OutputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = output.Get();
+    startup.hStdError = output.Get();
+
+    std::string commandLine = "\"" + ThisProgram() + "\" --gtest_filter=" + spec.GtestFilter;
+    PROCESS_INFORMATION process{};
+    {
+        TScopedEnvironment environment(spec.Environment);
+        if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process))
+            return {GetLastError(), false};
+    }
+    THandle processHandle(process.hProcess);
+    THandle threadHandle(process.hThread);
+
+    TChildRun run;
+    LONGLONG lastSize = SizeOf(spec.ProgressPath);
+    DWORD lastProgress = GetTickCount();
+    while (WaitForSingleObject(process.hProcess, 500) == WAIT_TIMEOUT) {
+        LONGLONG size = SizeOf(spec.ProgressPath);
+        if (size != lastSize) {
+            lastSize = size;
+            lastProgress = GetTickCount();
+        } else if (GetTickCount() - lastProgress > spec.StallMs) {
+            TerminateProcess(process.hProcess, 1);
+            WaitForSingleObject(process.hProcess, INFINITE);
+            run.Stalled = true;
+            break;
+        }
+    }
+    GetExitCodeProcess(process.hProcess, &run.ExitCode);
+    return run;
+}
+
+std::string TemporaryPath(const std::string& suffix) {
+    char directory[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, directory);
+    return std::string(directory) + "tavrel-" + std::to_string(GetCurrentProcessId()) + "-" + suffix;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// Runs this test program again as a separate process, so that work which
+// may crash or hang cannot take the calling test down with it.
+struct TChildRun {
+    DWORD ExitCode = 0;
+    bool Stalled = false;  // killed for making no progress
+};
+
+struct TChildSpec {
+    std::string GtestFilter;
+    std::vector<std::pair<std::string, std::string>> Environment;  // set for the child only
+    std::string OutputPath;                                        // the child's standard output and error
+    std::string ProgressPath;                                      // a file the child keeps growing while it works
+    DWORD StallMs = 60000;                                         // no growth for this long: the child is killed
+};
+
+TChildRun RunChild(const TChildSpec& spec);
+
+// A file name in the temporary directory, unique to this process.
+std::string TemporaryPath(const std::string& suffix);
