@@ -376,6 +376,8 @@ std::string Bytes(size_t count) {
 
 const TRegistryKind RegistryKinds[] = {
     {"REG_SZ", REG_SZ, [](const std::string& sample) { return sample + '\0'; }, true, false},
+    // Four bytes still fit an integer's buffer: the kind is what is wrong.
+    {"REG_SZ of 4 bytes", REG_SZ, [](const std::string&) { return std::string("abc") + '\0'; }, true, false},
     {"REG_SZ of 0 bytes", REG_SZ, [](const std::string&) { return Bytes(0); }, true, true},
     {"REG_SZ without its ending zero", REG_SZ, [](const std::string& sample) { return sample; }, false, true},
     {"REG_EXPAND_SZ", REG_EXPAND_SZ, [](const std::string& sample) { return sample + '\0'; }, true, true},
@@ -446,8 +448,9 @@ const std::vector<TEntryKind>& EntryKinds() {
 // ---- cases
 
 struct TExpected {
-    std::string Error;      // the error box's text; empty: no error
-    int StopsAt = INT_MAX;  // the loader order at which the loader stops
+    std::string Error;       // the error box's text; empty: no error
+    int StopsAt = INT_MAX;   // the loader order at which the loader stops
+    bool ReadFails = false;  // reading that value failed, so its control keeps what it showed
     std::vector<std::pair<const TItem*, std::string>> Shows;
     std::function<std::string()> AlsoCheck;  // a problem found after the load, or empty
 };
@@ -489,6 +492,7 @@ TCase RegistryCase(const TItem& item, const TRegistryKind& kind) {
         if (!read.Error.empty()) {
             expected.Error = ErrorBoxText(read.Error);
             expected.StopsAt = item.Order;
+            expected.ReadFails = true;
         } else {
             expected.Shows = {{&item, item.ShowsFor(read.Value)}};
         }
@@ -518,6 +522,7 @@ TCase EntryCase(const TItem& item, const TEntryKind& kind) {
         } else {
             expected.Error = NotAnInteger(read);
             expected.StopsAt = item.Order;
+            expected.ReadFails = true;
         }
         if (item.Place.Key == BootFilePath) expected.AlsoCheck = BootLinesKept;
         return expected;
@@ -693,9 +698,9 @@ TSnapshot Snapshot(const std::vector<TItem>& items) {
     return Snapshot(places);
 }
 
-std::vector<std::string> ControlStates(const std::vector<TItem>& items, TForm1& form) {
+std::vector<std::string> StatesOf(const std::vector<TItem>& items, TFormState TItem::*state, TForm1& form) {
     std::vector<std::string> states;
-    for (const TItem& item : items) states.push_back(item.Control ? item.Control(form) : "");
+    for (const TItem& item : items) states.push_back(item.*state ? (item.*state)(form) : "");
     return states;
 }
 
@@ -707,7 +712,11 @@ struct TProblem {
 class TLoadCheck {
 public:
     TLoadCheck(const std::vector<TItem>& items, TForm1& form)
-        : items_(items), form_(form), before_(Snapshot(items)), statesBefore_(ControlStates(items, form)) {}
+        : items_(items),
+          form_(form),
+          before_(Snapshot(items)),
+          statesBefore_(StatesOf(items, &TItem::Control, form)),
+          shownBefore_(StatesOf(items, &TItem::Shown, form)) {}
 
     void Verify(int page, const TExpected& expected, const std::vector<std::string>& errors, int pageBefore,
                 std::vector<TProblem>& problems) const {
@@ -724,6 +733,7 @@ public:
                 problems.push_back({"shown", show.first->Place.Name + " shows \"" + Shorten(now) + "\", expected \"" +
                                                  Shorten(show.second) + "\""});
         }
+        if (failed) VerifyNotLoaded(page, expected, problems);
         VerifyStored(page, expected.StopsAt, problems);
         if (expected.AlsoCheck) {
             std::string found = expected.AlsoCheck();
@@ -738,11 +748,24 @@ private:
         return joined;
     }
 
+    // A loader that fails leaves what it did not get to as it showed.
+    void VerifyNotLoaded(int page, const TExpected& expected, std::vector<TProblem>& problems) const {
+        for (size_t i = 0; i < items_.size(); ++i) {
+            const TItem& item = items_[i];
+            if (item.Page != page || !item.Shown) continue;
+            if (item.Order < expected.StopsAt || (item.Order == expected.StopsAt && !expected.ReadFails)) continue;
+            const std::string now = item.Shown(form_);
+            if (now != shownBefore_[i])
+                problems.push_back({"shown", item.Place.Name + " was not loaded but shows \"" + Shorten(now) +
+                                                 "\" instead of \"" + Shorten(shownBefore_[i]) + "\""});
+        }
+    }
+
     // Each change must be a default its loader creates or what a flipped
     // control's handler stores.
     void VerifyStored(int page, int stopsAt, std::vector<TProblem>& problems) const {
         const TSnapshot after = Snapshot(items_);
-        const std::vector<std::string> statesAfter = ControlStates(items_, form_);
+        const std::vector<std::string> statesAfter = StatesOf(items_, &TItem::Control, form_);
         std::map<std::string, size_t> itemAt;
         for (size_t i = 0; i < items_.size(); ++i) itemAt[items_[i].Place.Id()] = i;
         std::map<std::string, bool> ids;
@@ -778,6 +801,7 @@ private:
     TForm1& form_;
     TSnapshot before_;
     std::vector<std::string> statesBefore_;
+    std::vector<std::string> shownBefore_;
 };
 
 // ---- the sweep's log, written by the child run and read by the sweep
