@@ -2,7 +2,6 @@
 
 #include "app/application.h"
 #include "app/resource.h"
-#include "widgets/common_controls.h"
 
 namespace {
 
@@ -52,7 +51,6 @@ TForm1::TForm1() {
                  reinterpret_cast<LPARAM>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TAVREL), IMAGE_ICON, 16, 16, 0)));
 
     Image1.Create(Handle(), {0, 0, FormClientWidth, 55}, IDB_BANNER, TPicture::TKind::Bitmap);
-    CommonControls();  // the status bar is the platform's
     statbar1.Create(Handle(), {0, 316, FormClientWidth, 19}, clSilver, Application().Font("MS Sans Serif", 11));
     CreateSectionList();
     Notebook1.Create(Handle(), {149, 55, 369, 261});

@@ -2,21 +2,22 @@
 
 #include "widgets/control.h"
 
-// The platform's status bar with one simple text panel and no size grip. It
-// keeps the text as a status bar does, but paints itself: the platform's
-// simple panel is filled with the button face whatever the bar's colour.
-class TStatusBar : public TWindow {
+// A status bar with one simple text panel and no size grip, drawn as the
+// platform draws its simple panel (a sunken one-pixel edge, the text on one
+// line) but on the bar's own colour. Its own window rather than the common
+// controls' one, which paints the panel in the button face whatever the bar's
+// colour and would be the one reason to load comctl32 at start.
+class TStatusBar : public TCustomControl {
 public:
     void Create(HWND parent, const TBounds& bounds, COLORREF color, HFONT font = nullptr);
     void SetSimpleText(const std::string& text);
-    std::string SimpleText() const;
+    const std::string& SimpleText() const { return text_; }
 
-    COLORREF Color() const { return color_; }
-    void PaintTo(HDC dc);
-
-protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    COLORREF Color() const override { return color_; }
+    void PaintTo(HDC dc) override;
 
 private:
     COLORREF color_ = clSilver;
+    HFONT font_ = nullptr;
+    std::string text_;
 };
