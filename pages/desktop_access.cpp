@@ -151,8 +151,8 @@ void TDesktopAccessPage::showversionClick() {
 void TDesktopAccessPage::bapplydesk1Click() { ApplyChanges(bapplydesk1, NoticeA); }
 
 // The grey pressed and border colours of the page's first nine boxes.
-void TDesktopAccessPage::CreateGreyBox(TFlatCheckBox& box, const TControlSpec& spec, std::function<void()> onClick) {
-    CreateBox(box, spec, std::move(onClick));
+void TDesktopAccessPage::CreateGreyBox(TFlatCheckBox& box, const TControlProps& props, std::function<void()> onClick) {
+    CreateBox(box, props, std::move(onClick));
     box.SetColorDown(RGB(181, 181, 181));
     box.SetColorBorder(RGB(139, 139, 139));
 }

@@ -38,7 +38,7 @@ public:
     TFlatButton bapplydesk1;
 
 private:
-    void CreateGreyBox(TFlatCheckBox& box, const TControlSpec& spec, std::function<void()> onClick);
+    void CreateGreyBox(TFlatCheckBox& box, const TControlProps& props, std::function<void()> onClick);
 
     TFilesAndFoldersPage* filesAndFolders_ = nullptr;
 };

@@ -16,8 +16,8 @@ void TOptionPage::CreateFrame(TNotebook& notebook, const std::string& name, cons
     optionsPanel.Create(Handle(), {0, 41, 368, 219});
 }
 
-void TOptionPage::CreateBox(TFlatCheckBox& box, const TControlSpec& spec, std::function<void()> onClick) {
-    box.Create(Options(), spec, OptionFont(), clMaroon);
+void TOptionPage::CreateBox(TFlatCheckBox& box, const TControlProps& props, std::function<void()> onClick) {
+    box.Create(Options(), props, OptionFont(), clMaroon);
     box.OnClick = std::move(onClick);
 }
 

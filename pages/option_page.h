@@ -29,7 +29,7 @@ protected:
     HWND Options() const { return optionsPanel.Handle(); }
 
     // An option box in the page's look (maroon "MS Sans Serif" 8 pt).
-    void CreateBox(TFlatCheckBox& box, const TControlSpec& spec, std::function<void()> onClick);
+    void CreateBox(TFlatCheckBox& box, const TControlProps& props, std::function<void()> onClick);
     // The page's "Apply Changes" button at its place, disabled.
     void CreateApplyButton(TFlatButton& button, std::function<void()> onClick);
 };

@@ -6,7 +6,7 @@
 
 // What every control of a page is created with: caption, status-bar hint
 // and place on its parent.
-struct TControlSpec {
+struct TControlProps {
     std::string Caption;
     std::string Hint;
     TBounds Bounds;

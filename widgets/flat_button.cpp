@@ -6,10 +6,10 @@ TFlatButton::TFlatButton() { ButtonHoverTracker().AddUser(); }
 
 TFlatButton::~TFlatButton() { ButtonHoverTracker().RemoveUser(*this); }
 
-void TFlatButton::Create(HWND parent, const TControlSpec& spec, HFONT font) {
+void TFlatButton::Create(HWND parent, const TControlProps& props, HFONT font) {
     font_ = font;
-    SetHint(spec.Hint);
-    CreateHandle({nullptr, spec.Caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, spec.Bounds,
+    SetHint(props.Hint);
+    CreateHandle({nullptr, props.Caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, props.Bounds,
                   parent});
 }
 

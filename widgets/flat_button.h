@@ -16,7 +16,7 @@ public:
     TFlatButton();
     ~TFlatButton() override;
 
-    void Create(HWND parent, const TControlSpec& spec, HFONT font);
+    void Create(HWND parent, const TControlProps& props, HFONT font);
     std::function<void()> OnClick;
 
     COLORREF Color() const override;

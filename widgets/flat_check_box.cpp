@@ -4,11 +4,11 @@ TFlatCheckBox::TFlatCheckBox() { CheckBoxHoverTracker().AddUser(); }
 
 TFlatCheckBox::~TFlatCheckBox() { CheckBoxHoverTracker().RemoveUser(*this); }
 
-void TFlatCheckBox::Create(HWND parent, const TControlSpec& spec, HFONT font, COLORREF fontColor) {
+void TFlatCheckBox::Create(HWND parent, const TControlProps& props, HFONT font, COLORREF fontColor) {
     font_ = font;
     fontColor_ = fontColor;
-    SetHint(spec.Hint);
-    CreateHandle({nullptr, spec.Caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, spec.Bounds,
+    SetHint(props.Hint);
+    CreateHandle({nullptr, props.Caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, props.Bounds,
                   parent});
 }
 

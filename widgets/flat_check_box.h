@@ -17,7 +17,7 @@ public:
     TFlatCheckBox();
     ~TFlatCheckBox() override;
 
-    void Create(HWND parent, const TControlSpec& spec, HFONT font, COLORREF fontColor);
+    void Create(HWND parent, const TControlProps& props, HFONT font, COLORREF fontColor);
 
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);

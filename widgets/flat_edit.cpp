@@ -31,10 +31,10 @@ TFlatEdit::TFlatEdit() { FlatEditHoverTracker().AddUser(); }
 
 TFlatEdit::~TFlatEdit() { FlatEditHoverTracker().RemoveUser(*this); }
 
-void TFlatEdit::Create(HWND parent, const TControlSpec& spec, HFONT font) {
-    SetHint(spec.Hint);
-    CreateHandle({"EDIT", spec.Caption,
-                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | ES_LEFT | ES_AUTOHSCROLL, 0, spec.Bounds,
+void TFlatEdit::Create(HWND parent, const TControlProps& props, HFONT font) {
+    SetHint(props.Hint);
+    CreateHandle({"EDIT", props.Caption,
+                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | ES_LEFT | ES_AUTOHSCROLL, 0, props.Bounds,
                   parent});
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     TEXTMETRICA metrics{};
@@ -43,7 +43,7 @@ void TFlatEdit::Create(HWND parent, const TControlSpec& spec, HFONT font) {
         TSelectObject selected(dc.Get(), font);
         GetTextMetricsA(dc.Get(), &metrics);
     }
-    TBounds bounds = spec.Bounds;
+    TBounds bounds = props.Bounds;
     bounds.Height = metrics.tmHeight + 2 * FrameWidth;
     SetBounds(bounds);
     // The frame was measured before this object took the messages over.

@@ -13,8 +13,8 @@ public:
     TFlatEdit();
     ~TFlatEdit() override;
 
-    // The caption of the spec is the start text. The height follows the font.
-    void Create(HWND parent, const TControlSpec& spec, HFONT font);
+    // The caption given is the start text. The height follows the font.
+    void Create(HWND parent, const TControlProps& props, HFONT font);
 
     // Limits what the user types or pastes; text set by code is kept whole.
     void SetMaxLength(int characters);

@@ -7,12 +7,12 @@ const int CaptionLeft = 8;
 const int CaptionGap = 2;  // blank space on each side of the caption, cut out of the frame
 }  // namespace
 
-void TGroupBox::Create(HWND parent, const TControlSpec& spec, HFONT font, COLORREF fontColor) {
+void TGroupBox::Create(HWND parent, const TControlProps& props, HFONT font, COLORREF fontColor) {
     font_ = font;
     fontColor_ = fontColor;
-    SetHint(spec.Hint);
-    CreateHandle({nullptr, spec.Caption, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                  WS_EX_CONTROLPARENT, spec.Bounds, parent});
+    SetHint(props.Hint);
+    CreateHandle({nullptr, props.Caption, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                  WS_EX_CONTROLPARENT, props.Bounds, parent});
 }
 
 // An etched frame from half the caption's height down, broken where the

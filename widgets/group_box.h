@@ -7,7 +7,7 @@
 // their own state; its hint is shown over children that have none.
 class TGroupBox : public TCustomControl {
 public:
-    void Create(HWND parent, const TControlSpec& spec, HFONT font, COLORREF fontColor);
+    void Create(HWND parent, const TControlProps& props, HFONT font, COLORREF fontColor);
     void PaintTo(HDC dc) override;
 
 protected:

@@ -47,9 +47,9 @@ std::string ThisProgram() {
 
 }  // namespace
 
-TChildRun RunChild(const TChildSpec& spec) {
+TChildRun RunChild(const TChildRequest& request) {
     SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-    THandle output(CreateFileA(spec.OutputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+    THandle output(CreateFileA(request.OutputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
@@ -58,10 +58,10 @@ TChildRun RunChild(const TChildSpec& spec) {
     startup.hStdOutput = output.Get();
     startup.hStdError = output.Get();
 
-    std::string commandLine = "\"" + ThisProgram() + "\" --gtest_filter=" + spec.GtestFilter;
+    std::string commandLine = "\"" + ThisProgram() + "\" --gtest_filter=" + request.GtestFilter;
     PROCESS_INFORMATION process{};
     {
-        TScopedEnvironment environment(spec.Environment);
+        TScopedEnvironment environment(request.Environment);
         if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process))
             return {GetLastError(), false};
     }
@@ -69,14 +69,14 @@ TChildRun RunChild(const TChildSpec& spec) {
     THandle threadHandle(process.hThread);
 
     TChildRun run;
-    LONGLONG lastSize = SizeOf(spec.ProgressPath);
+    LONGLONG lastSize = SizeOf(request.ProgressPath);
     DWORD lastProgress = GetTickCount();
     while (WaitForSingleObject(process.hProcess, 500) == WAIT_TIMEOUT) {
-        LONGLONG size = SizeOf(spec.ProgressPath);
+        LONGLONG size = SizeOf(request.ProgressPath);
         if (size != lastSize) {
             lastSize = size;
             lastProgress = GetTickCount();
-        } else if (GetTickCount() - lastProgress > spec.StallMs) {
+        } else if (GetTickCount() - lastProgress > request.StallMs) {
             TerminateProcess(process.hProcess, 1);
             WaitForSingleObject(process.hProcess, INFINITE);
             run.Stalled = true;

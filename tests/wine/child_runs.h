@@ -13,7 +13,7 @@ struct TChildRun {
     bool Stalled = false;  // killed for making no progress
 };
 
-struct TChildSpec {
+struct TChildRequest {
     std::string GtestFilter;
     std::vector<std::pair<std::string, std::string>> Environment;  // set for the child only
     std::string OutputPath;                                        // the child's standard output and error
@@ -21,7 +21,7 @@ struct TChildSpec {
     DWORD StallMs = 60000;                                         // no growth for this long: the child is killed
 };
 
-TChildRun RunChild(const TChildSpec& spec);
+TChildRun RunChild(const TChildRequest& request);
 
 // A file name in the temporary directory, unique to this process.
 std::string TemporaryPath(const std::string& suffix);
