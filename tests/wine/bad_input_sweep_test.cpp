@@ -29,6 +29,8 @@
 
 namespace {
 
+using namespace stored;
+
 const std::string ControlIniPath = profile::InWindowsDirectory(ControlIni);
 const std::string BootFilePath = std::string(BootDrive) + "msdos.sys";
 const char* const BootSection = "options";
@@ -115,6 +117,7 @@ TItem BootFlag(const std::string& name, TFlatCheckBox TBootSettingsPage::*box, c
     return item;
 }
 
+// Its entry kinds say what it shows, so it has no ShowsFor.
 TItem BootDelay(const std::string& name, TSpinEdit TBootSettingsPage::*delay) {
     TItem item;
     item.Place = {nullptr, BootFilePath, BootSection, name};
@@ -576,7 +579,9 @@ std::vector<std::pair<const TItem*, std::string>> ShowsOf(const std::vector<TIte
 // control.ini is only read: whatever its shape, it is left as it was.
 std::string ControlIniKept(const TFileShape& shape) {
     if (!shape.Content) return profile::Exists(ControlIniPath) ? "control.ini was created" : "";
-    return profile::ReadAll(ControlIniPath) == *shape.Content ? "" : "control.ini was changed";
+    if (profile::ReadAll(ControlIniPath) != *shape.Content) return "control.ini was changed";
+    const DWORD readOnly = profile::Attributes(ControlIniPath) & FILE_ATTRIBUTE_READONLY;
+    return readOnly == (shape.Attributes & FILE_ATTRIBUTE_READONLY) ? "" : "control.ini changed its read-only bit";
 }
 
 // The load clears the boot file's attributes and keeps every line it does not own.
@@ -691,11 +696,18 @@ std::vector<TCase> Cases(const std::vector<TItem>& items) {
 // ---- checking one load
 
 // Everything stored that the program reads, with every other value of the
-// keys it opens.
+// keys it opens and of the trees a clean machine has emptied, where a value
+// under a wrong key would show.
 TSnapshot Snapshot(const std::vector<TItem>& items) {
+    static const std::vector<TPlace> emptiedTrees = {
+        {HKEY_CURRENT_USER, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies", "", ""},
+        {HKEY_CURRENT_USER, ExplorerAdvanced, "", ""},
+        {HKEY_LOCAL_MACHINE, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies", "", ""},
+        {HKEY_LOCAL_MACHINE, "\\Network", "", ""},
+    };
     std::vector<TPlace> places;
     for (const TItem& item : items) places.push_back(item.Place);
-    return Snapshot(places);
+    return Snapshot(places, emptiedTrees);
 }
 
 std::vector<std::string> StatesOf(const std::vector<TItem>& items, TFormState TItem::*state, TForm1& form) {

@@ -1,28 +1,15 @@
 #include "registry_page_checks.h"
 
+#include "stored_values.h"
+
 #include <algorithm>
 
 #include <set>
 
 namespace {
 
-// The names of a key's values, spelled as stored.
-std::vector<std::string> ValueNamesIn(HKEY root, const std::string& path) {
-    std::vector<std::string> names;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(root, path.c_str() + 1, 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
-    char name[256];
-    for (DWORD index = 0;; ++index) {
-        DWORD length = sizeof(name);
-        if (RegEnumValueA(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-        names.emplace_back(name, length);
-    }
-    RegCloseKey(key);
-    return names;
-}
-
 bool HasValueSpelled(const TStorageRow& row, const std::string& name) {
-    std::vector<std::string> names = ValueNamesIn(row.Root, row.Key);
+    std::vector<std::string> names = stored::ValueNamesOf(row.Root, row.Key);
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 

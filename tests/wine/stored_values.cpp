@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+namespace stored {
+
 TStored Absent() { return {}; }
 
 TStored Dword(DWORD value) {
@@ -58,21 +60,49 @@ TStored ReadEntry(const std::string& path, const std::string& section, const std
     }
 }
 
-std::vector<std::string> ValueNamesOf(HKEY root, const std::string& path) {
+// The names a key enumerates, one index after the other, with room for
+// names of up to `longest` characters.
+template <typename Enumerate>
+std::vector<std::string> NamesIn(HKEY root, const std::string& path, size_t longest, Enumerate enumerate) {
     std::vector<std::string> names;
     HKEY key = nullptr;
     if (RegOpenKeyExA(root, path.c_str() + 1, 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
-    std::vector<char> name(16384);
+    std::vector<char> name(longest + 1);
     for (DWORD index = 0;; ++index) {
         DWORD length = static_cast<DWORD>(name.size());
-        if (RegEnumValueA(key, index, name.data(), &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        if (enumerate(key, index, name.data(), &length) != ERROR_SUCCESS) break;
         names.emplace_back(name.data(), length);
     }
     RegCloseKey(key);
     return names;
 }
 
+std::vector<std::string> SubkeysOf(HKEY root, const std::string& path) {
+    return NamesIn(root, path, 255, [](HKEY key, DWORD index, char* name, DWORD* length) {
+        return RegEnumKeyExA(key, index, name, length, nullptr, nullptr, nullptr, nullptr);
+    });
+}
+
+void AddValuesOf(const TPlace& key, TSnapshot& snapshot) {
+    for (const std::string& name : ValueNamesOf(key.Root, key.Key)) {
+        TPlace other{key.Root, key.Key, "", name};
+        if (!snapshot.count(other.Id())) snapshot[other.Id()] = Read(other);
+    }
+}
+
+void AddTree(const TPlace& tree, TSnapshot& snapshot) {
+    AddValuesOf(tree, snapshot);
+    for (const std::string& subkey : SubkeysOf(tree.Root, tree.Key))
+        AddTree({tree.Root, tree.Key + "\\" + subkey, "", ""}, snapshot);
+}
+
 }  // namespace
+
+std::vector<std::string> ValueNamesOf(HKEY root, const std::string& path) {
+    return NamesIn(root, path, 16383, [](HKEY key, DWORD index, char* name, DWORD* length) {
+        return RegEnumValueA(key, index, name, length, nullptr, nullptr, nullptr, nullptr);
+    });
+}
 
 std::string TPlace::Id() const {
     const char* root = Root == HKEY_LOCAL_MACHINE ? "HKLM" : Root == HKEY_CURRENT_USER ? "HKCU" : "file ";
@@ -86,17 +116,16 @@ TStored Read(const TPlace& place) {
     return {true, value.Type, std::string(value.Data.begin(), value.Data.end())};
 }
 
-TSnapshot Snapshot(const std::vector<TPlace>& places) {
+TSnapshot Snapshot(const std::vector<TPlace>& places, const std::vector<TPlace>& trees) {
     TSnapshot snapshot;
     std::map<std::string, TPlace> keys;
     for (const TPlace& place : places) {
         snapshot[place.Id()] = Read(place);
         if (place.Root) keys[TPlace{place.Root, place.Key, "", ""}.Id()] = {place.Root, place.Key, "", ""};
     }
-    for (const auto& key : keys)
-        for (const std::string& name : ValueNamesOf(key.second.Root, key.second.Key)) {
-            TPlace other{key.second.Root, key.second.Key, "", name};
-            if (!snapshot.count(other.Id())) snapshot[other.Id()] = Read(other);
-        }
+    for (const auto& key : keys) AddValuesOf(key.second, snapshot);
+    for (const TPlace& tree : trees) AddTree(tree, snapshot);
     return snapshot;
 }
+
+}  // namespace stored

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace stored {
+
 // What is stored in a registry value or a profile entry, read raw beside
 // the program's own store, for comparing before and after a load.
 struct TStored {
@@ -38,6 +40,12 @@ struct TPlace {
 
 TStored Read(const TPlace& place);
 
-// Keyed by place: the places given, and every other value of their keys.
+// The names of a key's values, spelled as stored; none when it is missing.
+std::vector<std::string> ValueNamesOf(HKEY root, const std::string& path);
+
+// Keyed by place: the places given, every other value of their keys, and
+// every value anywhere below the trees given (each a TPlace without a name).
 using TSnapshot = std::map<std::string, TStored>;
-TSnapshot Snapshot(const std::vector<TPlace>& places);
+TSnapshot Snapshot(const std::vector<TPlace>& places, const std::vector<TPlace>& trees = {});
+
+}  // namespace stored
