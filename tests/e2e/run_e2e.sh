@@ -1,0 +1,1031 @@
+#!/usr/bin/env bash
+# End-to-end test of the real program. Starts tavrel.exe under Wine on a new
+# prefix of its own, made as the run command makes one (with the Windows 98
+# boot file), and drives it only with X input through xdotool: clicks on the
+# section list, the boxes and the buttons, the Space and Tab keys, typing into
+# the delays and the logon notice. After every step it reads what was stored
+# from outside the program, with the platform's own tools: `wine reg export`
+# for the registry, control.ini and msdos.sys as files of the prefix, and
+# `wine attrib` for the boot file's attributes. Every value it knows of is
+# compared each time, so a value written where it should not be shows too.
+#
+# Three starts of the program:
+#   1. every page in turn: first load, every box ticked or cleared by mouse,
+#      every box back again by Space (walking the tab order backwards), a
+#      pattern of boxes, the delays and the notice typed, Apply Changes;
+#   2. every page shows what start 1 stored (read from a screenshot), then
+#      every box is flipped;
+#   3. every page shows what start 2 stored.
+#
+#   tests/e2e/run_e2e.sh [build directory]     (default: $TAVREL_BUILD or build/)
+#
+# Needs an X display (DISPLAY; without one it starts Xvfb). Leaves its
+# screenshots and the prefix in <build>/e2e for a look after a failure.
+set -uo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+build=$(cd "${1:-${TAVREL_BUILD:-$root/build}}" && pwd)
+work=$build/e2e
+export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A slower machine may set a larger factor for the pauses between inputs.
+slow=${TAVREL_E2E_SLOW:-1}
+
+started=$SECONDS
+failures=0
+checks=0
+app=
+run=0
+
+source "$root/tools/display.sh"
+
+stop_everything() {
+  if [[ -n $app ]]; then kill "$app" 2>/dev/null; fi
+  # Ends the processes of this prefix only.
+  [[ -d $WINEPREFIX ]] && wineserver -k >/dev/null 2>&1
+  tavrel_stop_display
+}
+trap stop_everything EXIT
+trap 'exit 130' INT TERM
+
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+die() {
+  echo "FAIL: $*"
+  import -window root "$work/failure.png" 2>/dev/null && echo "  screenshot: $work/failure.png"
+  echo "e2e: stopped after $((SECONDS - started)) s"
+  exit 1
+}
+
+pause() {
+  if [[ $slow == 1 ]]; then sleep "$1"; else sleep "$(awk -v s="$1" -v f="$slow" 'BEGIN { print s * f }')"; fi
+}
+
+# ---------------------------------------------------------------------------
+# What the program shows and stores.
+
+# Option boxes, page by page in tab order: page, control, left and top on the
+# options panel (drive letters: on their group box), state after the first
+# load on a new prefix, state of the pattern that start 1 leaves behind.
+boxes_table='
+1 hidedeskicons 16 12 0 1
+1 hideineticon 16 40 0 0
+1 distraycontext 16 68 0 1
+1 nowallpaper 204 12 0 0
+1 disallcontext 16 96 0 1
+1 hidebackground 204 40 0 0
+1 hidescreensaver 204 68 0 1
+1 hideappearance 204 96 0 0
+1 hidedisplay 204 124 0 1
+1 nosavesettings 16 124 0 0
+1 showversion 16 152 0 1
+2 disfilemenu 16 12 0 1
+2 disfolderoptions 16 40 0 0
+2 cleardocs 16 68 0 1
+2 disdocshistory 16 96 0 0
+2 shellsecurity 212 12 0 1
+2 dismenufolder 16 124 0 0
+2 hidesysfiles 212 40 0 1
+3 disshutdown 16 12 0 1
+3 hiderun 16 60 0 0
+3 dislogoff 16 36 0 1
+3 hidefind 16 84 0 0
+3 hideupdate 16 108 0 1
+3 hidetasksettings 16 132 0 0
+3 hidedocsmenu 196 36 0 1
+3 hidemenufolders 196 12 0 0
+3 hidecommonmenus 196 84 0 1
+3 hidefavsmenu 196 60 0 0
+3 nomenuchanges 196 132 0 1
+3 hidewebmenus 196 108 0 0
+4 noactivedesk 16 12 0 1
+4 noactivechanges 16 40 0 0
+4 nowebview 16 96 0 1
+4 dishtml 208 40 0 0
+4 nosetactivedesk 16 68 0 1
+4 useclassic 208 12 0 0
+5 hidedevicepage 16 12 0 1
+5 hidehardwarepage 16 44 0 0
+5 hidefilepage 16 76 0 1
+5 hidevirtualpage 16 108 0 0
+5 hidepasswordpage 200 12 0 1
+5 hideadminpage 200 44 0 0
+5 hideuserpage 200 76 0 1
+5 diswizards 200 108 0 0
+6 hideneighbour 16 12 0 1
+6 hideidpage 16 44 0 0
+6 Hidenetaccesspage 16 76 0 1
+6 disnetconnect 16 108 0 0
+6 disfileshare 200 12 0 1
+6 disprintershare 200 44 0 0
+6 disdocsnet 200 76 0 1
+8 disaddprinters 20 16 0 1
+8 disdelprinters 20 52 0 0
+8 hideprinteroptions 20 88 0 1
+9 disdisplaycpl 16 8 0 1
+9 dispasswordcpl 16 32 0 0
+9 disnetworkcpl 16 56 0 1
+9 dishardwarecpl 16 80 0 0
+9 disaddremcpl 16 104 0 1
+9 disintercpl 16 128 0 0
+9 dismousecpl 16 152 0 1
+9 dismediacpl 208 8 0 0
+9 disinetcpl 208 32 0 1
+9 disthemescpl 208 56 0 0
+9 dispowercpl 208 80 0 1
+9 dismodemcpl 208 104 0 0
+9 distimecpl 208 128 0 1
+10 restrictexecution 20 12 0 1
+10 restrictregistry 20 44 0 0
+10 restrictmsdos 20 76 0 1
+10 restrictrealmode 20 108 0 0
+11 hidealldrives 28 8 0 1
+12 enabootgui 20 12 1 0
+12 enabootfkeys 20 40 1 1
+12 enabootmenu 20 68 0 0
+12 dissafemode 200 12 0 1
+12 disbootlogo 200 40 0 0
+12 disscandisk 200 68 0 1
+12 moredosmem 20 96 1 0
+12 disbootlog 200 96 0 1
+13 validlogon 20 12 0 0
+13 alphapass 20 40 0 1
+13 dispasscache 204 12 0 0
+13 logondialog 20 76 0 1
+'
+
+# Where each box stores: control, the page whose loader reads the value,
+# location, stored when ticked, when cleared, after the first load on a new
+# prefix ("-": no value). Locations: a registry key alias and a value name,
+# ini: an entry of control.ini's "don't load", boot: an entry of msdos.sys.
+# The boot defaults follow the run command's boot file (BootGUI=1, AutoScan=1).
+stores_table='
+hidedeskicons 1 E:NoDesktop 1 0 0
+hideineticon 1 E:NoInternetIcon 1 0 0
+distraycontext 1 E:NoTrayContextMenu 1 0 0
+nowallpaper 1 E:NoChangingWallpaper 1 0 0
+disallcontext 1 E:NoViewContextMenu 1 0 0
+hidebackground 1 S:NoDispBackgroundPage 1 0 0
+hidescreensaver 1 S:NoDispScrSavPage 1 0 0
+hideappearance 1 S:NoDispAppearancePage 1 0 0
+hidedisplay 1 S:NoDispSettingsPage 1 0 0
+nosavesettings 1 E:NoSaveSettings 1 0 0
+showversion 1 D:PaintDesktopVersion "1" "0" "0"
+hidesysfiles 1 A:Hidden 0 1 1
+disfilemenu 2 E:NoFileMenu 1 0 0
+disfolderoptions 2 E:NoFolderOptions 1 0 0
+cleardocs 2 E:ClearRecentDocsOnExit 1 0 0
+disdocshistory 2 E:NoRecentDocsHistory 1 0 0
+shellsecurity 2 E:EnforceShellExtensionSecurity 1 0 0
+dismenufolder 2 E:NoSetFolders 1 0 0
+disshutdown 3 E:NoClose 1 0 0
+hiderun 3 E:NoRun 1 0 0
+dislogoff 3 E:NoLogoff 1 0 0
+hidefind 3 E:NoFind 1 0 0
+hideupdate 3 E:NoWindowsUpdate 1 0 0
+hidetasksettings 3 E:NoSetTaskbar 1 0 0
+hidedocsmenu 3 E:NoRecentDocsMenu 1 0 0
+hidemenufolders 3 E:NoStartMenuSubFolders 1 0 0
+hidecommonmenus 3 E:NoCommonGroups 1 0 0
+hidefavsmenu 3 E:NoFavoritesMenu 1 0 0
+nomenuchanges 3 E:NoChangeStartMenu 1 0 0
+hidewebmenus 3 E:NoWebMenu 1 0 0
+noactivedesk 4 E:NoActiveDesktop 1 0 0
+noactivechanges 4 E:NoActiveDesktopChanges 1 0 0
+nowebview 4 E:NoCustomizeWebView 1 0 0
+dishtml 4 E:NoHTMLWallpaper 1 0 0
+nosetactivedesk 4 E:NoSetActiveDesktop 1 0 0
+useclassic 4 E:ClassicShell 1 0 0
+hidedevicepage 5 S:NoDevMgrPage 1 0 0
+hidehardwarepage 5 S:NoConfigPage 1 0 0
+hidefilepage 5 S:NoFileSysPage 1 0 0
+hidevirtualpage 5 S:NoVirtMemPage 1 0 0
+hidepasswordpage 5 S:NoPwdPage 1 0 0
+hideadminpage 5 S:NoAdminPage 1 0 0
+hideuserpage 5 S:NoProfilePage 1 0 0
+diswizards 5 E:NoSettingsWizards 1 0 0
+hideneighbour 6 E:NoNetHood 1 0 0
+hideidpage 6 N:NoNetSetupIDPage 1 0 0
+Hidenetaccesspage 6 N:NoNetSetupSecurityPage 1 0 0
+disnetconnect 6 E:NoNetConnectDisconnect 1 0 0
+disfileshare 6 N:NoFileSharingControl 1 0 0
+disprintershare 6 N:NoPrintSharing 1 0 0
+disdocsnet 6 E:MyDocsOnNet 1 0 0
+disaddprinters 8 E:NoAddPrinter 1 0 0
+disdelprinters 8 E:NoDeletePrinter 1 0 0
+hideprinteroptions 8 E:NoPrinterTabs 1 0 0
+disdisplaycpl 9 S:NoDispCPL 1 0 0
+dispasswordcpl 9 S:NoSecCPL 1 0 0
+disnetworkcpl 9 N:NoNetSetup 1 0 0
+disdisplaycpl 9 ini:desk.cpl no - -
+dispasswordcpl 9 ini:password.cpl no - -
+disnetworkcpl 9 ini:netcpl.cpl no - -
+dishardwarecpl 9 ini:sysdm.cpl no - -
+disaddremcpl 9 ini:appwiz.cpl no - -
+disintercpl 9 ini:intl.cpl no - -
+dismousecpl 9 ini:main.cpl no - -
+dismediacpl 9 ini:mmsys.cpl no - -
+disinetcpl 9 ini:inetcpl.cpl no - -
+disthemescpl 9 ini:themes.cpl no - -
+dispowercpl 9 ini:powercfg.cpl no - -
+dismodemcpl 9 ini:modem.cpl no - -
+distimecpl 9 ini:timedate.cpl no - -
+restrictexecution 10 E:RestrictRun 1 0 0
+restrictregistry 10 E:DisableRegistryTools 1 0 0
+restrictmsdos 10 W:Disabled 1 0 0
+restrictrealmode 10 W:NoRealMode 1 0 0
+hidealldrives 11 E:NoDrives 0x3ffffff 0 0
+enabootgui 12 boot:BootGui 1 0 1
+enabootfkeys 12 boot:BootKeys 1 0 1
+enabootmenu 12 boot:BootMenu 1 0 -
+moredosmem 12 boot:LoadTop 1 0 1
+dissafemode 12 boot:BootWarn 0 1 -
+disbootlogo 12 boot:Logo 0 1 -
+disscandisk 12 boot:AutoScan 0 1 1
+disbootlog 12 boot:DisableLog 1 0 -
+validlogon 13 LN:MustBeValidated 1 0 0
+alphapass 13 LP:AlphanumPwds 1 0 0
+dispasscache 13 LP:DisablePwdCaching 1 0 0
+logondialog 13 LW:LegalNoticeCaption @caption - -
+logondialog 13 LW:LegalNoticeText @text - -
+'
+
+typed_caption="Notice typed by the e2e test"
+typed_text="Typed by X input in start 1"
+
+declare -A key_alias=(
+  [E]='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\Explorer'
+  [S]='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\System'
+  [N]='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\Network'
+  [W]='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\WinOldApp'
+  [D]='HKEY_CURRENT_USER\Control Panel\Desktop'
+  [A]='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Advanced'
+  [LN]='HKEY_LOCAL_MACHINE\Network\Logon'
+  [LP]='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Policies\Network'
+  [LW]='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Winlogon'
+)
+# Exported as a whole at every check. Under the first five (and in the two
+# files) every value is the program's: one not in the tables is reported.
+exported_keys=(
+  'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies'
+  'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Advanced'
+  'HKEY_LOCAL_MACHINE\Network\Logon'
+  'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Policies\Network'
+  'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Winlogon'
+  'HKEY_CURRENT_USER\Control Panel\Desktop'
+)
+owned_prefixes=()
+for key in "${exported_keys[@]:0:5}"; do owned_prefixes+=("${key,,}\\"); done
+owned_prefixes+=("control.ini[" "msdos.sys[" "msdos.sys:")
+attributes_key="msdos.sys:attributes"
+nodrives_key="${key_alias[E],,}\\nodrives"
+bootdelay_key="msdos.sys[options]bootdelay"
+menudelay_key="msdos.sys[options]bootmenudelay"
+
+declare -A box_page box_left box_top first_state pattern_state
+declare -a page_boxes
+declare -A store_control store_loader store_ticked store_cleared store_default control_stores
+declare -A loaded_by  # page -> controls whose values its loader reads
+
+as_stored() {  # a table value as the snapshot spells it
+  case $1 in
+    -) echo - ;;
+    @caption) echo "\"$typed_caption\"" ;;
+    @text) echo "\"$typed_text\"" ;;
+    \"*) echo "$1" ;;
+    0x*) printf 'dword:%08x\n' "$1" ;;
+    [0-9]*) if [[ $2 == reg ]]; then printf 'dword:%08x\n' "$1"; else echo "$1"; fi ;;
+    *) echo "$1" ;;
+  esac
+}
+
+while read -r page control left top first pattern; do
+  [[ -z $page ]] && continue
+  box_page[$control]=$page
+  box_left[$control]=$left
+  box_top[$control]=$top
+  first_state[$control]=$first
+  pattern_state[$control]=$pattern
+  page_boxes[$page]+="$control "
+done <<<"$boxes_table"
+
+# The 26 drive-letter boxes in alphabetical order (bit 0 to 25), at their
+# places in the group box, which stands at (16, 32) on the options panel: on
+# screen L stands above K and X above W.
+letters_table='
+a 12 20
+b 12 40
+c 12 60
+d 12 80
+e 12 100
+f 12 120
+g 84 20
+h 84 40
+i 84 60
+j 84 80
+k 84 120
+l 84 100
+m 156 20
+n 156 40
+o 156 60
+p 156 80
+q 156 100
+r 156 120
+s 228 20
+t 228 40
+u 228 60
+v 228 80
+w 228 120
+x 228 100
+y 288 20
+z 288 40
+'
+letters=""
+bit=0
+declare -A letter_bit
+while read -r letter left top; do
+  [[ -z $letter ]] && continue
+  control=b$letter
+  box_page[$control]=11
+  box_left[$control]=$((16 + left))
+  box_top[$control]=$((32 + top))
+  first_state[$control]=0
+  # The letters of even bits; start 1 ends with all drives hidden, start 2
+  # stores the letters of odd bits.
+  pattern_state[$control]=$(((bit + 1) % 2))
+  letter_bit[$control]=$bit
+  letters+="$control "
+  bit=$((bit + 1))
+done <<<"$letters_table"
+
+while read -r control loader location ticked cleared default; do
+  [[ -z $control ]] && continue
+  alias=${location%%:*}
+  name=${location#*:}
+  case $alias in
+    ini) key="control.ini[don't load]${name,,}" kind=ini ;;
+    boot) key="msdos.sys[options]${name,,}" kind=ini ;;
+    *) key="${key_alias[$alias],,}\\${name,,}" kind=reg ;;
+  esac
+  store_control[$key]=$control
+  store_loader[$key]=$loader
+  store_ticked[$key]=$(as_stored "$ticked" $kind)
+  store_cleared[$key]=$(as_stored "$cleared" $kind)
+  store_default[$key]=$(as_stored "$default" $kind)
+  # One a line: keys may hold blanks ("control panel", "don't load").
+  control_stores[$control]+="$key"$'\n'
+  [[ " ${loaded_by[$loader]:-} " == *" $control "* ]] || loaded_by[$loader]+="$control "
+done <<<"$stores_table"
+
+# ---------------------------------------------------------------------------
+# Reading the stores from outside.
+
+# Writes every value it can see as lines key=value: registry keys and value
+# names, profile sections and entries in lower case (the platform compares
+# them without regard to case), values as `reg export` and the files spell
+# them.
+snapshot() {
+  local out=$1 i file
+  rm -f "$work"/export-*.reg "$work/attributes.txt"
+  wine cmd /c "$(dos_path "$work/snapshot.bat")" >/dev/null 2>&1
+  : >"$out"
+  for i in "${!exported_keys[@]}"; do
+    file=$work/export-$i.reg
+    [[ -f $file ]] || continue  # a key not made yet
+    iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' | sed '1s/^\xEF\xBB\xBF//' | awk '
+      /^\[/ { key = tolower(substr($0, 2, length($0) - 2)); next }
+      /^"/ { i = index($0, "\"="); print key "\\" tolower(substr($0, 2, i - 2)) "=" substr($0, i + 2) }' >>"$out"
+  done
+  profile_entries control.ini "$WINEPREFIX/drive_c/windows/control.ini" >>"$out"
+  profile_entries msdos.sys "$WINEPREFIX/drive_c/msdos.sys" >>"$out"
+  local flags set="" f
+  if [[ -f $work/attributes.txt ]]; then
+    flags=$(tr -d '\r' <"$work/attributes.txt")
+    flags=${flags%%C:*}
+    for f in R H S; do [[ $flags == *$f* ]] && set+=$f; done
+    echo "$attributes_key=${set:-none}" >>"$out"
+  fi
+}
+
+# Wine sees the whole Unix file system as drive Z:.
+dos_path() { echo "Z:${1//\//\\}"; }
+
+# One Windows process for all the exports and the attributes: a start of
+# Wine's reg.exe from here costs a quarter of a second.
+write_snapshot_batch() {
+  local i
+  {
+    echo '@echo off'
+    for i in "${!exported_keys[@]}"; do
+      echo "reg export \"${exported_keys[i]}\" $(dos_path "$work/export-$i.reg") /y >nul"
+    done
+    echo "attrib C:\\msdos.sys > $(dos_path "$work/attributes.txt")"
+  } | sed 's/$/\r/' >"$work/snapshot.bat"
+}
+
+profile_entries() {
+  local label=$1 file=$2
+  [[ -f $file ]] || return 0
+  local text
+  if [[ $(od -An -tx1 -N2 "$file" | tr -d ' ') == fffe ]]; then
+    text=$(iconv -f UTF-16LE -t UTF-8 "$file")
+  else
+    text=$(cat "$file")
+  fi
+  tr -d '\r' <<<"$text" | awk -v label="$label" '
+    function trim(s) { gsub(/^[ \t]+|[ \t]+$/, "", s); return s }
+    /^[ \t]*\[/ { section = tolower(trim($0)); section = substr(section, 2, length(section) - 2); next }
+    /^[ \t]*;/ { next }
+    index($0, "=") { i = index($0, "="); print label "[" section "]" tolower(trim(substr($0, 1, i - 1))) "=" trim(substr($0, i + 1)) }'
+}
+
+declare -A expected
+
+owned() {
+  local prefix
+  for prefix in "${owned_prefixes[@]}"; do [[ $1 == "$prefix"* ]] && return 0; done
+  return 1
+}
+
+# The differences between what is stored and what is expected, one a line.
+store_differences() {
+  local snap=$1 line key value
+  declare -A actual=()
+  while IFS= read -r line; do
+    key=${line%%=*}
+    value=${line#*=}
+    actual[$key]=$value
+  done <"$snap"
+  for key in "${!expected[@]}"; do
+    value=${actual[$key]:--}
+    [[ $value == "${expected[$key]}" ]] && continue
+    echo "  ${store_control[$key]:-$key}: $key is $value, expected ${expected[$key]}"
+  done
+  for key in "${!actual[@]}"; do
+    [[ -n ${expected[$key]+set} ]] && continue
+    owned "$key" && echo "  unexpected value $key=${actual[$key]}"
+  done
+}
+
+# Compares every known value with what is stored; retried a little, since
+# the program handles the input after xdotool has sent it.
+check_store() {
+  local what=$1 attempt differences
+  checks=$((checks + 1))
+  for attempt in 1 2 3; do
+    snapshot "$work/store.txt"
+    differences=$(store_differences "$work/store.txt" | sort)
+    [[ -z $differences ]] && return 0
+    pause 1
+  done
+  fail "start $run, $what: stored values differ"
+  echo "$differences"
+}
+
+# ---------------------------------------------------------------------------
+# The window and X input.
+
+alive() { kill -0 "$app" 2>/dev/null; }
+
+shoot() { import -window root "$1"; }
+
+# Intensity (0 to 255) of screen pixels, given as pairs x y.
+intensities() {
+  local shot=$1 format=""
+  shift
+  while (($# >= 2)); do
+    format+="%[fx:int(255*p{$1,$2}.intensity+0.5)] "
+    shift 2
+  done
+  convert "$shot" -format "$format\n" info:
+}
+
+click_client() {
+  xdotool mousemove $((client_x + $1)) $((client_y + $2)) sleep 0.02 click 1
+  pause 0.1
+}
+
+# A point on the options panel of the page shown.
+click_options() { click_client $((149 + $1)) $((96 + $2)); }
+
+park_pointer() {
+  xdotool mousemove $((client_x + 300)) $((client_y + 20))  # over the banner
+  pause 0.1
+}
+
+visible_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
+
+# An error box of the program bears the application title alone.
+check_no_error_box() {
+  local box
+  box=$(visible_window '^Tavrel$')
+  [[ -z $box ]] && return 0
+  shoot "$work/error-box-$run-$checks.png"
+  fail "start $run, $1: an error box is shown (screenshot $work/error-box-$run-$checks.png)"
+  xdotool key Return
+  pause 0.5
+}
+
+check_running() {
+  alive || die "start $run, $1: tavrel.exe has ended (crashed?)"
+  check_no_error_box "$1"
+}
+
+start_program() {
+  run=$((run + 1))
+  echo "e2e: start $run of tavrel.exe ($((SECONDS - started)) s)"
+  wine "$build/tavrel.exe" >>"$work/tavrel.log" 2>&1 &
+  app=$!
+  local window="" i
+  for i in $(seq 150); do
+    window=$(visible_window '^Tavrel Control Manager$')
+    [[ -n $window ]] && break
+    alive || die "start $run: tavrel.exe ended before its window showed"
+    sleep 0.2
+  done
+  [[ -n $window ]] || die "start $run: no window after 30 s"
+  pause 1.5
+  local X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  # Wine draws the frame itself: as wide at the bottom as at the sides, the
+  # caption and the menu bar above the 518 x 335 client area.
+  local border=$(((WIDTH - 518) / 2))
+  client_x=$((X + border))
+  client_y=$((Y + HEIGHT - 335 - border))
+  local shot=$work/start-$run.png
+  shoot "$shot"
+  # A header row of the section list is grey, the list below its rows silver.
+  local header below
+  read -r header below < <(intensities "$shot" $((client_x + 130)) $((client_y + 61)) \
+    $((client_x + 74)) $((client_y + 200)))
+  if ((header < 118 || header > 138 || below < 180 || below > 204)); then
+    die "start $run: the client area is not at ($client_x, $client_y) (window $X,$Y ${WIDTH}x$HEIGHT; see $shot)"
+  fi
+  open_section=-1
+  for control in "${!box_page[@]}"; do shown[$control]=0; done
+  for page in {1..13}; do button_enabled[$page]=0; done
+  click_client 300 20  # the banner: makes the window active
+}
+
+# Closes the program by its menu, "&Software" then "&Exit".
+close_program() {
+  xdotool mousemove $((client_x + 25)) $((client_y - 10))
+  pause 0.1
+  xdotool click 1
+  pause 0.5
+  xdotool key e
+  local i
+  for i in $(seq 50); do
+    alive || break
+    sleep 0.2
+  done
+  if alive; then
+    fail "start $run: &Exit did not end the program"
+    kill "$app"
+  fi
+  wait "$app" 2>/dev/null
+  app=
+  # The Wine server saves the registry when it ends; the next start reads it back.
+  timeout 60 wineserver -w || wineserver -k
+}
+
+declare -A shown
+declare -a button_enabled
+
+section_of=(x 0 0 0 0 1 1 1 1 1 2 2 3 3)
+item_of=(x 0 1 2 3 0 1 2 3 4 0 1 0 1)
+
+# Clicks the page's sub-item, opening its section first (one open at a time).
+select_page() {
+  local page=$1 section=${section_of[$1]} item=${item_of[$1]}
+  if ((open_section != section)); then
+    ((open_section >= 0)) && click_client 74 $((55 + 24 * open_section + 12))
+    click_client 74 $((55 + 24 * section + 12))
+    open_section=$section
+  fi
+  click_client 74 $((55 + 24 * (section + 1) + 16 * item + 8))
+  pause 0.3
+  check_running "selecting page $page"
+  loaded "$page"
+}
+
+# What the page loader does, in the model: on start 1 it creates the missing
+# values; it shows every stored state and a box it flips enables the button
+# of the box's page; four pages disable their button at the end of the load.
+declare -A state visited
+loaded() {
+  local page=$1 control key
+  for control in ${loaded_by[$page]:-}; do
+    if [[ -z ${visited[$control]:-} ]]; then
+      visited[$control]=1
+      state[$control]=${first_state[$control]}
+      while IFS= read -r key; do
+        [[ -n $key && ${store_loader[$key]} == "$page" && ${store_default[$key]} != - ]] && expected[$key]=${store_default[$key]}
+      done <<<"${control_stores[$control]}"
+    fi
+    if [[ ${shown[$control]} != "${state[$control]}" ]]; then
+      shown[$control]=${state[$control]}
+      button_enabled[${box_page[$control]}]=1
+    fi
+  done
+  ((page == 11)) && drive_letters_loaded
+  case $page in 9 | 11 | 12 | 13) button_enabled[$page]=0 ;; esac
+}
+
+# Any stored mask but all drives sets the letters from its bits; all drives
+# leaves them as they show.
+drive_letters_loaded() {
+  local stored=${expected[$nodrives_key]#dword:} control bit
+  [[ $stored == 03ffffff ]] && return
+  for control in $letters; do
+    bit=$(((16#$stored >> letter_bit[$control]) & 1))
+    state[$control]=$bit
+    shown[$control]=$bit
+  done
+}
+
+# A box's handler, in the model: the new state is stored in all its places.
+toggled() {
+  local control=$1 key
+  state[$control]=$((1 - state[$control]))
+  shown[$control]=${state[$control]}
+  while IFS= read -r key; do
+    [[ -z $key ]] && continue
+    if ((state[$control])); then
+      expected[$key]=${store_ticked[$key]}
+    else
+      expected[$key]=${store_cleared[$key]}
+    fi
+  done <<<"${control_stores[$control]:-}"
+  button_enabled[${box_page[$control]}]=1
+}
+
+click_box() {
+  click_options $((box_left[$1] + 6)) $((box_top[$1] + 8))
+  toggled "$1"
+}
+
+# Reads the check marks of the given boxes from a screenshot: the mark is
+# drawn in black inside the 11 x 11 box at (1, 3) of the control. Retried a
+# little, like the stores, for a program that has not painted yet.
+check_boxes_shown() {
+  local what=$1 shot=$work/boxes-$run-$checks.png attempt wrong
+  shift
+  checks=$((checks + 1))
+  park_pointer
+  for attempt in 1 2 3; do
+    shoot "$shot"
+    wrong=$(boxes_shown_otherwise "$shot" "$@")
+    [[ -z $wrong ]] && { rm -f "$shot"; return 0; }
+    pause 0.5
+  done
+  fail "start $run, $what: boxes show other states (1 ticked, 0 cleared; see $shot)"
+  printf '%s\n' "$wrong"
+}
+
+boxes_shown_otherwise() {
+  local shot=$1 control x y points=()
+  shift
+  for control in "$@"; do
+    x=$((client_x + 149 + box_left[$control]))
+    y=$((client_y + 96 + box_top[$control]))
+    points+=($((x + 4)) $((y + 8)) $((x + 6)) $((y + 9)) $((x + 8)) $((y + 6)))
+  done
+  local values=($(intensities "$shot" "${points[@]}")) i=0 seen dark v
+  for control in "$@"; do
+    dark=0
+    for v in "${values[@]:i:3}"; do ((v < 160)) && dark=$((dark + 1)); done
+    case $dark in 3) seen=1 ;; 0) seen=0 ;; *) seen="unclear (${values[*]:i:3})" ;; esac
+    i=$((i + 3))
+    [[ $seen == "${shown[$control]}" ]] || echo "  $control shows $seen, expected ${shown[$control]}"
+  done
+}
+
+# The Apply Changes button's caption: black while enabled, engraved in grey
+# and white while disabled.
+check_button() {
+  local page=$1 what=$2 shot=$work/button-$run-$checks.png
+  checks=$((checks + 1))
+  park_pointer
+  shoot "$shot"
+  local x=$((client_x + 149 + 136 + 4)) y=$((client_y + 96 + 184 + 4)) darkest
+  darkest=$(convert "$shot" -crop 81x17+$x+$y +repage -colorspace gray -format '%[fx:int(255*minima+0.5)]' info:)
+  local enabled=$((darkest < 64))
+  if ((enabled != button_enabled[page])); then
+    fail "start $run, page $page, $what: Apply Changes is $( ((enabled)) && echo enabled || echo disabled) (see $shot)"
+  else
+    rm -f "$shot"
+  fi
+}
+
+# Clicks Apply Changes and closes the notice with Enter.
+apply_changes() {
+  local page=$1 notice="" i
+  click_options 180 196
+  for i in $(seq 50); do
+    notice=$(visible_window '^Information$')
+    [[ -n $notice ]] && break
+    check_running "Apply Changes on page $page"
+    sleep 0.2
+  done
+  if [[ -z $notice ]]; then
+    fail "start $run, page $page: Apply Changes showed no notice"
+    return
+  fi
+  xdotool key Return
+  for i in $(seq 25); do
+    [[ -z $(visible_window '^Information$') ]] && break
+    sleep 0.2
+  done
+  [[ -z $(visible_window '^Information$') ]] || fail "start $run, page $page: Enter did not close the notice"
+  check_running "Apply Changes on page $page"
+  button_enabled[$page]=0
+  check_button "$page" "after Apply Changes"
+}
+
+# Compares a part of the screen with a picture taken earlier, or keeps it.
+crop_of() { convert "$1" -crop "$2" +repage "$3"; }
+check_same_picture() {
+  local what=$1 picture=$2 reference=$3 differing
+  checks=$((checks + 1))
+  differing=$(compare -metric AE "$picture" "$reference" null: 2>&1)
+  [[ $differing == 0 ]] && return 0
+  fail "start $run, $what: shows other text than when it was typed ($differing pixels differ; $picture, $reference)"
+}
+
+# Crops of the delay edits or of the logon notice edits, from one screenshot.
+crop_fields() {
+  local name=$1 shot=$work/fields.png
+  shift
+  park_pointer
+  shoot "$shot"
+  local i=0
+  while (($# >= 4)); do
+    crop_of "$shot" "$3x$4+$((client_x + 149 + $1))+$((client_y + 96 + $2))" "$work/$name-$i.png"
+    i=$((i + 1))
+    shift 4
+  done
+}
+delay_fields=(136 136 41 21 304 136 41 21)
+notice_fields=(80 108 261 19 80 140 261 19)
+
+# Selects everything in the focused edit and types over it.
+type_over() {
+  xdotool key Home shift+End
+  pause 0.1
+  xdotool type --delay 60 "$1"
+  pause 0.3
+}
+
+# ---------------------------------------------------------------------------
+# The walk.
+
+# Start 1 on an ordinary page: first load, every box by mouse, every box back
+# by Space while Shift+Tab walks the tab order backwards, the pattern, Apply.
+first_walk() {
+  local page=$1 boxes=(${page_boxes[$1]}) control i
+  select_page "$page"
+  check_store "page $page, first load"
+  check_boxes_shown "page $page, first load" "${boxes[@]}"
+  check_button "$page" "first load"
+  [[ $page == 13 ]] && first_typing_of_notice
+  for control in "${boxes[@]}"; do click_box "$control"; done
+  check_running "page $page, boxes clicked"
+  check_store "page $page, every box clicked"
+  check_boxes_shown "page $page, every box clicked" "${boxes[@]}"
+  check_button "$page" "every box clicked"
+  for ((i = ${#boxes[@]} - 1; i >= 0; i--)); do
+    xdotool key space
+    pause 0.08
+    toggled "${boxes[i]}"
+    if ((i > 0)); then
+      xdotool key shift+Tab
+      pause 0.08
+    fi
+  done
+  check_running "page $page, Space"
+  check_store "page $page, every box back by Space"
+  for control in "${boxes[@]}"; do
+    [[ ${state[$control]} != "${pattern_state[$control]}" ]] && click_box "$control"
+  done
+  check_store "page $page, the pattern"
+  check_boxes_shown "page $page, the pattern" "${boxes[@]}"
+  [[ $page == 12 ]] && type_delays 15 5
+  apply_changes "$page"
+  # Apply stores nothing but on page 12; the next check compares every value anyway.
+  if [[ $page == 12 ]]; then
+    expected[$attributes_key]=RHS
+    check_store "page 12, after Apply Changes"
+  fi
+}
+
+# The notice edits as they start, then typed over; typing stores nothing.
+first_typing_of_notice() {
+  crop_fields notice-start "${notice_fields[@]}"
+  click_options $((80 + 100)) $((108 + 9))
+  type_over "$typed_caption"
+  click_options $((80 + 100)) $((140 + 9))
+  type_over "$typed_text"
+  check_running "page 13, typing"
+  check_store "page 13, notice typed"
+}
+
+# Replacing a delay's text stores each whole number on the way (1, then 15).
+type_delays() {
+  click_options $((136 + 10)) $((136 + 10))
+  type_over "$1"
+  expected[$bootdelay_key]=$1
+  click_options $((304 + 10)) $((136 + 10))
+  type_over "$2"
+  expected[$menudelay_key]=$2
+  button_enabled[12]=1
+  check_running "page 12, typing the delays"
+  check_store "page 12, delays typed"
+}
+
+# Selecting a page again shows what it stored, and writes nothing.
+reload_page() {
+  local page=$1
+  select_page "$page"
+  [[ $page == 12 ]] && expected[$attributes_key]=none
+  check_store "page $page, loaded again"
+  check_button "$page" "loaded again"
+}
+
+internet_access() {
+  select_page 7
+  check_button 7 "selected"
+  click_options 180 196
+  pause 1
+  [[ -z $(visible_window '^Information$') ]] || fail "start $run, page 7: its Apply Changes button showed a notice"
+  check_running "page 7, a click on its button"
+}
+
+drive_mask() {
+  local mask=0 control
+  for control in $letters; do
+    ((state[$control])) && mask=$((mask | 1 << letter_bit[$control]))
+  done
+  echo $mask
+}
+
+# Start 1 on Drives Access: all drives at once, letters stored by Apply, a
+# load that shows the letters stored; it ends with all drives hidden.
+first_drives() {
+  local control
+  select_page 11
+  check_store "page 11, first load"
+  check_boxes_shown "page 11, first load" hidealldrives $letters
+  check_button 11 "first load"
+  click_box hidealldrives
+  check_store "page 11, all drives hidden"
+  xdotool key space
+  pause 0.15
+  toggled hidealldrives
+  check_store "page 11, all drives shown again by Space"
+  for control in $letters; do click_box "$control"; done
+  check_running "page 11, letters clicked"
+  check_store "page 11, letters ticked: stored only by Apply"
+  check_boxes_shown "page 11, every letter ticked" hidealldrives $letters
+  expected[$nodrives_key]=$(as_stored 0x3ffffff reg)
+  apply_changes 11
+  check_store "page 11, every letter applied"
+  for control in $letters; do
+    [[ ${state[$control]} != "${pattern_state[$control]}" ]] && click_box "$control"
+  done
+  expected[$nodrives_key]=$(as_stored "$(drive_mask)" reg)
+  apply_changes 11
+  check_store "page 11, the letters of even bits applied"
+  reload_page 11
+  check_boxes_shown "page 11, loaded again" hidealldrives $letters
+  click_box hidealldrives
+  # Apply with all drives hidden beeps and writes nothing.
+  apply_changes 11
+  check_store "page 11, all drives hidden and applied"
+}
+
+# Start 2 on Drives Access: all drives hidden and the letters locked, all
+# cleared as the window starts; then the letters of odd bits are stored.
+second_drives() {
+  local control
+  select_page 11
+  check_boxes_shown "page 11, all drives hidden" hidealldrives $letters
+  check_store "page 11, loaded"
+  check_button 11 "loaded"
+  click_options $((box_left[ba] + 6)) $((box_top[ba] + 8))
+  check_boxes_shown "page 11, a locked letter clicked" ba
+  check_button 11 "a locked letter clicked"
+  click_box hidealldrives
+  check_store "page 11, all drives shown"
+  for control in $letters; do
+    state[$control]=${shown[$control]}
+    ((pattern_state[$control])) || click_box "$control"
+  done
+  expected[$nodrives_key]=$(as_stored "$(drive_mask)" reg)
+  apply_changes 11
+  check_store "page 11, the letters of odd bits applied"
+}
+
+third_drives() {
+  select_page 11
+  check_boxes_shown "page 11, letters of odd bits" hidealldrives $letters
+  check_store "page 11, loaded"
+  check_button 11 "loaded"
+}
+
+# Starts 2 and 3: the page shows what is stored and loading changes nothing;
+# start 2 then flips every box.
+later_walk() {
+  local page=$1 boxes=(${page_boxes[$1]}) control
+  select_page "$page"
+  check_boxes_shown "page $page, stored states shown" "${boxes[@]}"
+  check_store "page $page, loaded"
+  check_button "$page" "loaded"
+  case $page in
+    12) crop_fields delays-$run "${delay_fields[@]}"
+        for i in 0 1; do check_same_picture "page 12, delay $i" "$work/delays-$run-$i.png" "$work/delays-$((run - 1))-$i.png"; done ;;
+    13) crop_fields notice-$run "${notice_fields[@]}"
+        local reference=notice-1
+        [[ $run == 3 ]] && reference=notice-start
+        for i in 0 1; do check_same_picture "page 13, notice edit $i" "$work/notice-$run-$i.png" "$work/$reference-$i.png"; done ;;
+  esac
+  if [[ $run == 2 ]]; then
+    for control in "${boxes[@]}"; do click_box "$control"; done
+    check_running "page $page, every box flipped"
+    check_store "page $page, every box flipped"
+    check_boxes_shown "page $page, every box flipped" "${boxes[@]}"
+    check_button "$page" "every box flipped"
+    if [[ $page == 12 ]]; then
+      type_delays 7 45
+      reload_page 12
+      crop_fields delays-2 "${delay_fields[@]}"
+    fi
+  fi
+}
+
+# ---------------------------------------------------------------------------
+
+command -v xdotool >/dev/null && command -v convert >/dev/null && command -v wine >/dev/null ||
+  die "needs xdotool, ImageMagick and Wine (tools/bootstrap.sh installs them)"
+[[ -f $build/tavrel.exe ]] || die "no $build/tavrel.exe: build first (tools/build.sh)"
+tavrel_ensure_display || die "no X display"
+
+# A new prefix every time: the first loads must meet no stored value.
+[[ -d $WINEPREFIX ]] && wineserver -k >/dev/null 2>&1
+rm -rf "$work"
+mkdir -p "$work"
+"$root/tools/prefix.sh" --unmanaged --seed "$WINEPREFIX" >/dev/null || die "could not create $WINEPREFIX"
+# A crash must end the program, not wait on a dialog nobody sees.
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+write_snapshot_batch
+
+# Whatever the new prefix holds (the boot file's entries, its attributes) is
+# expected to stay unless a step below says otherwise.
+snapshot "$work/store.txt"
+while IFS= read -r line; do
+  key=${line%%=*}
+  if owned "$key"; then expected[$key]=${line#*=}; fi
+done <"$work/store.txt"
+for key in "${!store_control[@]}"; do
+  [[ $key == msdos.sys* ]] && continue
+  [[ -z ${expected[$key]+set} ]] || die "the new prefix already holds $key"
+done
+
+start_program
+for page in 1 2 3 4 5 6; do first_walk $page; done
+internet_access
+first_walk 8
+first_walk 9
+first_walk 10
+first_drives
+expected[$bootdelay_key]=2
+expected[$menudelay_key]=30
+expected[$attributes_key]=none
+first_walk 12
+reload_page 12
+crop_fields delays-1 "${delay_fields[@]}"
+first_walk 13
+reload_page 13
+crop_fields notice-1 "${notice_fields[@]}"
+check_boxes_shown "page 13, loaded again" ${page_boxes[13]}
+close_program
+
+start_program
+for page in 1 2 3 4 5 6 8 9 10; do later_walk $page; done
+second_drives
+expected[$attributes_key]=none
+later_walk 12
+later_walk 13
+close_program
+
+start_program
+for page in 1 2 3 4 5 6 8 9 10; do later_walk $page; done
+third_drives
+later_walk 12
+later_walk 13
+internet_access
+close_program
+
+echo "e2e: $checks checks, $failures failed, $((SECONDS - started)) s"
+((failures == 0))
