@@ -10,11 +10,11 @@
 # The machine is shared: the load average before and after is printed with
 # the table, and the figures are only as steady as the machine was.
 #
-#   tools/bench.sh [start-up runs] [page loads]      (default 15 and 100)
+#   tools/bench.sh [start-up runs] [page loads]      (default 21 and 100)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TAVREL_BUILD:-$root/build}
-runs=${1:-15}
+runs=${1:-21}
 loads=${2:-100}
 
 "$root/tools/bootstrap.sh"

@@ -7,8 +7,9 @@
 #   3. the Apply Changes button, now enabled, lit under the pointer;
 #   4. the button held down (released away from it, so nothing is applied).
 # Page 11 holds "Hide All Drives on Computer" down, which disables the drive
-# letters' group. Also saves start.png, the window as it starts, and the four
-# pictures of each page apart (page-NN-1-box-lit.png ...).
+# letters' group. Also saves start.png, the window as it starts, window.png,
+# the Desktop Access page with a box ticked (the README's picture), and the
+# four pictures of each page apart (page-NN-1-box-lit.png ...).
 #
 #   tools/screenshot_tour.sh [output directory]     (default: $build/tour)
 set -euo pipefail
@@ -94,6 +95,8 @@ tour_page() {
   move 260 30
   xdotool mouseup 1
   settle
+  # The picture of the README: the first page with a box ticked.
+  [[ $page == 1 ]] && shoot "$out/window.png"
   # The held box back as it was, so that the next tour finds what this one found.
   click $((panel_x + held_x + 5)) $((panel_y + held_y + 8))
   convert \( "$name-1-box-lit.png" "$name-2-box-held.png" +append \) \
