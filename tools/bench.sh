@@ -56,7 +56,8 @@ echo "Tavrel under $(wine --version 2>/dev/null | head -1) on $(nproc) processor
 echo "Load average before: $load_before; after: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "Baseline: the empty window for start-up, memory and size; the bare calls for page loaders."
 echo
-# One Markdown table, its columns padded to line up in a terminal too.
+# One Markdown table, its columns padded to line up in a terminal too; the
+# rows written under Wine end in CR LF.
 awk -F'\t' '
     BEGIN { split("measure|Tavrel|baseline|ratio|target|met", head, "|"); for (c = 1; c <= 6; ++c) width[c] = length(head[c]) }
     { ++n; for (c = 1; c <= 6; ++c) { cell[n, c] = $c; if (length($c) > width[c]) width[c] = length($c) } }
@@ -71,4 +72,4 @@ awk -F'\t' '
         for (c = 2; c <= 6; ++c) rule[c] = substr(rule[c], 2) ":"
         line(rule)
         for (r = 1; r <= n; ++r) { for (c = 1; c <= 6; ++c) row[c] = cell[r, c]; line(row) }
-    }' "$rows"
+    }' <(tr -d '\r' <"$rows")
