@@ -9,21 +9,6 @@ namespace {
 const COLORREF TestHighLight = RGB(255, 200, 200);
 const COLORREF TestShadow = RGB(60, 0, 90);
 
-class TManualClock {
-public:
-    explicit TManualClock(THoverTracker& tracker) : tracker_(tracker) { tracker_.SetManualClock(true); }
-    ~TManualClock() { tracker_.SetManualClock(false); }
-    TManualClock(const TManualClock&) = delete;
-    TManualClock& operator=(const TManualClock&) = delete;
-
-private:
-    THoverTracker& tracker_;
-};
-
-bool IsTracked(const THoverTracker& tracker, const TWindow& control) {
-    return tracker.Tracked() && tracker.Tracked()->HoverHandle() == control.Handle();
-}
-
 // A button of its own, where the Apply Changes buttons stand, on a silver
 // panel laid over the notebook of a real main window.
 class FlatButton : public TFormTest {

@@ -9,22 +9,6 @@
 
 namespace {
 
-// The hover timer stands still; Tick() is one of its 100 ms beats.
-class TManualClock {
-public:
-    explicit TManualClock(THoverTracker& tracker) : tracker_(tracker) { tracker_.SetManualClock(true); }
-    ~TManualClock() { tracker_.SetManualClock(false); }
-    TManualClock(const TManualClock&) = delete;
-    TManualClock& operator=(const TManualClock&) = delete;
-
-private:
-    THoverTracker& tracker_;
-};
-
-bool IsTracked(const THoverTracker& tracker, const TWindow& control) {
-    return tracker.Tracked() && tracker.Tracked()->HoverHandle() == control.Handle();
-}
-
 // Two boxes of their own on a silver panel laid over the notebook of a real
 // main window, driven by real mouse and key input.
 class FlatCheckBox : public TFormTest {

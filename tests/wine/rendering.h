@@ -1,6 +1,7 @@
 #pragma once
 
 #include "widgets/control.h"
+#include "widgets/hover_tracker.h"
 
 #include <functional>
 #include <set>
@@ -35,3 +36,20 @@ const COLORREF TestFocused = RGB(250, 240, 20);
 const COLORREF TestDown = RGB(30, 200, 90);
 const COLORREF TestBorder = RGB(200, 30, 160);
 const COLORREF TestCheck = RGB(90, 10, 20);
+
+// The hover timer of a tracker stands still while one of these lives; the
+// tracker's Tick() is one of its 100 ms beats.
+class TManualClock {
+public:
+    explicit TManualClock(THoverTracker& tracker) : tracker_(tracker) { tracker_.SetManualClock(true); }
+    ~TManualClock() { tracker_.SetManualClock(false); }
+    TManualClock(const TManualClock&) = delete;
+    TManualClock& operator=(const TManualClock&) = delete;
+
+private:
+    THoverTracker& tracker_;
+};
+
+inline bool IsTracked(const THoverTracker& tracker, const TWindow& control) {
+    return tracker.Tracked() && tracker.Tracked()->HoverHandle() == control.Handle();
+}

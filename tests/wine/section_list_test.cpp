@@ -1,4 +1,5 @@
 #include "harness.h"
+#include "rendering.h"
 #include "store/exceptions.h"
 
 namespace {
@@ -33,31 +34,18 @@ void RightClickAt(const TWindow& control, POINT client) {
 }
 
 // The client area of a window as it shows on the screen.
-class TCapture {
+class TCapture : public TRendering {
 public:
-    explicit TCapture(HWND window) {
+    explicit TCapture(HWND window) : TRendering(window, [window](HDC memory) { CopyFromScreen(window, memory); }) {}
+
+    static void CopyFromScreen(HWND window, HDC memory) {
         RECT client{};
         GetClientRect(window, &client);
-        width_ = client.right;
-        height_ = client.bottom;
         HDC screen = GetDC(window);
-        HDC memory = CreateCompatibleDC(screen);
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, width_, height_, screen, 0, 0, SRCCOPY);
-        GdiFlush();
-        const DWORD* pixels = static_cast<const DWORD*>(bits);
-        for (int i = 0; i < width_ * height_; ++i)
-            pixels_.push_back(RGB(GetBValue(pixels[i]), GetGValue(pixels[i]), GetRValue(pixels[i])));
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
+        BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
         ReleaseDC(window, screen);
     }
-    COLORREF At(int x, int y) const { return pixels_[static_cast<size_t>(y * width_ + x)]; }
+
     // The smallest rectangle inside an area that holds every pixel not of the background.
     RECT Ink(const RECT& area, COLORREF background) const {
         RECT ink{area.right, area.bottom, area.left, area.top};
@@ -75,11 +63,6 @@ public:
             for (int x = area.left; x < area.right; ++x) count += At(x, y) == colour;
         return count;
     }
-
-private:
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<COLORREF> pixels_;
 };
 
 int Brightness(COLORREF colour) { return GetRValue(colour) + GetGValue(colour) + GetBValue(colour); }
