@@ -855,29 +855,9 @@ protected:
     void SelectPageQuickly(int page);
 };
 
-namespace {
-
-const POINT PageRows[] = {{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 0}, {1, 1}, {1, 2},
-                          {1, 3}, {1, 4}, {2, 0}, {2, 1}, {3, 0}, {3, 1}};
-
-std::vector<TListSection> SectionsOf(const TSectionListBox& list) {
-    std::vector<TListSection> sections;
-    for (int i = 0; i < list.SectionCount(); ++i) sections.push_back(list.Section(i));
-    return sections;
-}
-
-}  // namespace
-
 void BadInputSweep::ClickRow(int row) {
     TSectionListBox& list = form->optionlist1;
-    RECT client{};
-    GetClientRect(list.Handle(), &client);
-    RECT rect = list.RowRect(row);
-    if (rect.top < 0 || rect.bottom > client.bottom) {
-        SendMessageA(list.Handle(), LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
-        rect = list.RowRect(row);
-    }
-    POINT point{rect.left + 60, (rect.top + rect.bottom) / 2};
+    POINT point = RowPoint(row);
     ClientToScreen(list.Handle(), &point);
     SetCursorPos(point.x, point.y);
     INPUT inputs[2] = {};
@@ -890,19 +870,19 @@ void BadInputSweep::ClickRow(int row) {
 
 // Closing and opening the page's section shows the default page.
 void BadInputSweep::ShowDefaultPage(int section) {
-    const int header = HeaderRowOf(SectionsOf(form->optionlist1), section);
+    const int header = RowOf(section);
     ClickRow(header);
     ClickRow(header);
 }
 
 void BadInputSweep::SelectPageQuickly(int page) {
-    const POINT at = PageRows[page - 1];
+    const POINT at = SectionAndItemOf(page);
     OpenSection(at.x);
-    ClickRow(HeaderRowOf(SectionsOf(form->optionlist1), at.x) + 1 + at.y);
+    ClickRow(RowOf(at.x, at.y));
 }
 
 void BadInputSweep::RunCase(const std::vector<TItem>& items, const TCase& sweepCase, std::vector<TProblem>& problems) {
-    const int section = PageRows[sweepCase.Page - 1].x;
+    const int section = SectionAndItemOf(sweepCase.Page).x;
     OpenSection(section);
     ShowDefaultPage(section);
     ResetMachine();

@@ -18,16 +18,8 @@ int32_t LettersWithIndexBit(int b) {
 
 }  // namespace
 
-class DrivesAccessPage : public TFormTest {
+class DrivesAccessPage : public TCleanMachineTest {
 protected:
-    void SetUp() override {
-        ResetMachine();
-        TFormTest::SetUp();
-    }
-    void TearDown() override {
-        TFormTest::TearDown();
-        ResetMachine();
-    }
     TDrivesAccessPage& Page() { return form->User11; }
     reg::TValue NoDrives() { return reg::Read(HKEY_CURRENT_USER, ExplorerPolicies, "NoDrives"); }
     void StoreNoDrives(int32_t value) {

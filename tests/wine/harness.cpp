@@ -174,21 +174,26 @@ void TFormTest::TearDown() {
 void TFormTest::OpenSection(int section) {
     TSectionListBox& list = form->optionlist1;
     if (list.Section(section).State == TSectionState::lssExpanded) return;
-    std::vector<TListSection> sections;
-    for (int i = 0; i < list.SectionCount(); ++i) sections.push_back(list.Section(i));
-    int row = HeaderRowOf(sections, section);
+    const int row = RowOf(section);
     SendMessageA(list.Handle(), LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
-    RECT rect = list.RowRect(row);
-    ClickAt(list, {rect.left + 60, (rect.top + rect.bottom) / 2});
+    ClickAt(list, RowPoint(row));
     ASSERT_EQ(list.Section(section).State, TSectionState::lssExpanded);
 }
 
 void TFormTest::ClickSubItem(int section, int subItem) {
     OpenSection(section);
-    TSectionListBox& list = form->optionlist1;
+    ClickAt(form->optionlist1, RowPoint(RowOf(section, subItem)));
+}
+
+int TFormTest::RowOf(int section, int subItem) const {
+    const TSectionListBox& list = form->optionlist1;
     std::vector<TListSection> sections;
     for (int i = 0; i < list.SectionCount(); ++i) sections.push_back(list.Section(i));
-    int row = HeaderRowOf(sections, section) + 1 + subItem;
+    return HeaderRowOf(sections, section) + 1 + subItem;
+}
+
+POINT TFormTest::RowPoint(int row) {
+    TSectionListBox& list = form->optionlist1;
     RECT client{};
     GetClientRect(list.Handle(), &client);
     RECT rect = list.RowRect(row);
@@ -196,13 +201,18 @@ void TFormTest::ClickSubItem(int section, int subItem) {
         SendMessageA(list.Handle(), LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
         rect = list.RowRect(row);
     }
-    ClickAt(list, {rect.left + 60, (rect.top + rect.bottom) / 2});
+    return {rect.left + 60, (rect.top + rect.bottom) / 2};
+}
+
+POINT SectionAndItemOf(int page) {
+    const POINT pages[] = {{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 0}, {1, 1}, {1, 2},
+                           {1, 3}, {1, 4}, {2, 0}, {2, 1}, {3, 0}, {3, 1}};
+    return pages[page - 1];
 }
 
 void TFormTest::SelectPage(int page) {
-    const POINT pages[] = {{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 0}, {1, 1}, {1, 2},
-                           {1, 3}, {1, 4}, {2, 0}, {2, 1}, {3, 0}, {3, 1}};
-    ClickSubItem(pages[page - 1].x, pages[page - 1].y);
+    const POINT at = SectionAndItemOf(page);
+    ClickSubItem(at.x, at.y);
 }
 
 // ---- registry

@@ -55,6 +55,10 @@ void DoubleClickAt(const TWindow& control, POINT client);
 void PressKey(WORD virtualKey);
 void TypeText(const std::string& text);
 
+// Where option page 1 to 13 stands in the section list: x the section, y
+// the sub-item.
+POINT SectionAndItemOf(int page);
+
 // The main window, shown and active, with the shell replaced by a recorder.
 class TFormTest : public testing::Test {
 protected:
@@ -65,6 +69,10 @@ protected:
     void OpenSection(int section);
     // Clicks the row of a sub-item, opening its section first.
     void ClickSubItem(int section, int subItem);
+    // The row of a section's header, or of one of its sub-items.
+    int RowOf(int section, int subItem = -1) const;
+    // Scrolls a row of the section list into view; where to click it.
+    POINT RowPoint(int row);
     // Selects an option page the way a user does; returns its page index.
     void SelectPage(int page);
 
@@ -95,6 +103,20 @@ bool KeyExists(HKEY root, const std::string& path);
 // Removes everything the option pages store (registry keys and values, the
 // boot file, control.ini), so that every page loads as on a new machine.
 void ResetMachine();
+
+// A main window on a reset machine, reset again afterwards so that no bad
+// value a test stored is left for the next one.
+class TCleanMachineTest : public TFormTest {
+protected:
+    void SetUp() override {
+        ResetMachine();
+        TFormTest::SetUp();
+    }
+    void TearDown() override {
+        TFormTest::TearDown();
+        ResetMachine();
+    }
+};
 
 // Makes one platform call of the store fail while in scope.
 class TRefuseRegistryWrites {

@@ -67,16 +67,8 @@ private:
 INSTANTIATE_TEST_SUITE_P(WindowsLogon, RegistryPage, testing::Values(WindowsLogon()),
                          [](const auto& info) { return info.param.Name; });
 
-class WindowsLogonPage : public TFormTest {
+class WindowsLogonPage : public TCleanMachineTest {
 protected:
-    void SetUp() override {
-        ResetMachine();
-        TFormTest::SetUp();
-    }
-    void TearDown() override {
-        TFormTest::TearDown();
-        ResetMachine();  // no bad value is left for the next test
-    }
     TWindowsLogonPage& Page() { return form->Boot13; }
     reg::TValue Stored(const char* name) { return reg::Read(HKEY_LOCAL_MACHINE, Winlogon, name); }
     void StoreNotice(const std::string& caption, const std::string& text) {
