@@ -22,6 +22,8 @@ const TNavigationEntry Navigation[] = {
     {1, 3, 8}, {1, 4, 9}, {2, 0, 10}, {2, 1, 11}, {3, 0, 12}, {3, 1, 13},
 };
 
+const TBounds StatusBarBounds{0, 316, FormClientWidth, 19};
+
 TBounds CentredOnScreen(int clientWidth, int clientHeight) {
     RECT frame{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&frame, FormStyle, TRUE, FormExStyle);
@@ -51,15 +53,25 @@ TForm1::TForm1() {
                  reinterpret_cast<LPARAM>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TAVREL), IMAGE_ICON, 16, 16, 0)));
 
     Image1.Create(Handle(), {0, 0, FormClientWidth, 55}, IDB_BANNER, TPicture::TKind::Bitmap);
-    statbar1.Create(Handle(), {0, 316, FormClientWidth, 19}, clSilver, Application().Font("MS Sans Serif", 11));
     CreateSectionList();
     Notebook1.Create(Handle(), {149, 55, 369, 261});
 
     Default.Create(Notebook1);
     Notebook1.SetPageIndex(0);
-    Application().OnIdle = [this] { CreateOptionPages(); };
+    Application().OnIdle = [this] {
+        CreateStatusBar();
+        CreateOptionPages();
+    };
 
     FormCreate();
+}
+
+// The platform's status bar loads the common controls: made once the window
+// has first been painted, which paints the empty bar until then.
+void TForm1::CreateStatusBar() {
+    if (statbar1.Handle()) return;
+    statbar1.Create(Handle(), StatusBarBounds, clSilver, Application().Font("MS Sans Serif", 11));
+    ShowStatusHint();
 }
 
 // Some two hundred controls: made once the window has first been painted, or
@@ -163,9 +175,14 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SendToDescendants(Handle(), message, wParam, lParam);
         return 0;
     case WM_ERASEBKGND: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
         RECT client{};
         GetClientRect(Handle(), &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+        if (!statbar1.Handle()) {
+            const TBounds& bar = StatusBarBounds;
+            TStatusBar::PaintEmpty(dc, {bar.Left, bar.Top, bar.Left + bar.Width, bar.Top + bar.Height}, clSilver);
+        }
         return TRUE;
     }
     case WM_DESTROY:

@@ -34,6 +34,7 @@ public:
     void Show();
     // Makes the thirteen option pages, once.
     void CreateOptionPages();
+    void CreateStatusBar();
     // The option page at a notebook index from 1 to 13.
     TOptionPage* OptionPage(int index);
 

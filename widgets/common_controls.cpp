@@ -10,7 +10,7 @@ HMODULE LoadCommonControls() {
     using InitializeFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     auto initialize =
         reinterpret_cast<InitializeFunction>(reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")));
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     if (initialize) initialize(&controls);
     return library;
 }

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-// The platform's common controls library (up-down control, flat scroll
+// The platform's common controls library (up-down control, status bar, flat scroll
 // bars). Under Wine loading it costs about a quarter of what showing
 // an empty window costs, so it is loaded when a control first needs it
 // rather than at start, and stays loaded for the life of the process.

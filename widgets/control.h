@@ -54,8 +54,9 @@ private:
     SIZE size_{};
 };
 
-// A window of the program's own class that paints itself through PaintTo,
-// off-screen, and never erases its background separately.
+// A window of the program's own class, or a system control, that paints
+// itself through PaintTo, off-screen, and never erases its background
+// separately.
 class TCustomControl : public TWindow {
 public:
     // Draws the whole control into a device context of the client size.

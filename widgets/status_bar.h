@@ -2,22 +2,24 @@
 
 #include "widgets/control.h"
 
-// A status bar with one simple text panel and no size grip, drawn as the
-// platform draws its simple panel (a sunken one-pixel edge, the text on one
-// line) but on the bar's own colour. Its own window rather than the common
-// controls' one, which paints the panel in the button face whatever the bar's
-// colour and would be the one reason to load comctl32 at start.
+// The platform's status bar in simple mode, without a size grip. The hint is
+// its simple text, so that other programs (screen readers, automation) read
+// it with SB_GETTEXT or WM_GETTEXT. It paints itself as the platform draws a
+// simple panel (a sunken one-pixel edge, the text on one line), but on the
+// bar's own colour: a themed bar keeps the theme's face whatever colour it
+// is given.
 class TStatusBar : public TCustomControl {
 public:
-    void Create(HWND parent, const TBounds& bounds, COLORREF color, HFONT font = nullptr);
+    // The bar loads the common controls; until it exists its parent paints
+    // the empty bar with PaintEmpty.
+    void Create(HWND parent, const TBounds& bounds, COLORREF color, HFONT font);
     void SetSimpleText(const std::string& text);
-    const std::string& SimpleText() const { return text_; }
+    std::string SimpleText() const;
 
     COLORREF Color() const override { return color_; }
     void PaintTo(HDC dc) override;
+    static void PaintEmpty(HDC dc, const RECT& bounds, COLORREF color);
 
 private:
     COLORREF color_ = clSilver;
-    HFONT font_ = nullptr;
-    std::string text_;
 };

@@ -9,6 +9,9 @@
 namespace {
 
 const char* const OwnClassName = "TavrelWindow";
+// Marks the windows that this window base made, with their object. The
+// user data of a window is free for anyone to set, so it proves nothing.
+const char* const ObjectProperty = "TavrelWindowObject";
 
 void RegisterOwnClass(WNDPROC procedure) {
     WNDCLASSEXA existing{};
@@ -54,9 +57,25 @@ TWindow::~TWindow() {
     }
 }
 
+// A pointer is only meaningful in this process: another instance of the
+// program marks its windows too.
 TWindow* TWindow::FromHandle(HWND handle) {
     if (!handle) return nullptr;
+    DWORD process = 0;
+    if (!GetWindowThreadProcessId(handle, &process) || process != GetCurrentProcessId()) return nullptr;
+    return static_cast<TWindow*>(GetPropA(handle, ObjectProperty));
+}
+
+// The procedures are only ever installed on windows of ours, so the user
+// data there is our own and the fast way to the object for every message.
+TWindow* TWindow::Attached(HWND handle) {
     return reinterpret_cast<TWindow*>(GetWindowLongPtrA(handle, GWLP_USERDATA));
+}
+
+void TWindow::Attach(HWND handle) {
+    handle_ = handle;
+    SetWindowLongPtrA(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetPropA(handle, ObjectProperty, this);
 }
 
 void TWindow::CreateHandle(const TCreateParams& params) {
@@ -66,8 +85,7 @@ void TWindow::CreateHandle(const TCreateParams& params) {
                                       params.bounds.Height, params.parent, params.menu,
                                       GetModuleHandleA(nullptr), nullptr);
         if (!handle) return;
-        handle_ = handle;
-        SetWindowLongPtrA(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        Attach(handle);
         systemProc_ = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWindow::SubclassProc)));
         return;
@@ -80,17 +98,15 @@ void TWindow::CreateHandle(const TCreateParams& params) {
 
 LRESULT CALLBACK TWindow::OwnClassProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* window = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        window->handle_ = handle;
-        SetWindowLongPtrA(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+        static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams)->Attach(handle);
     }
-    TWindow* window = FromHandle(handle);
+    TWindow* window = Attached(handle);
     if (!window) return DefWindowProcA(handle, message, wParam, lParam);
     return Dispatch(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK TWindow::SubclassProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-    TWindow* window = FromHandle(handle);
+    TWindow* window = Attached(handle);
     if (!window) return DefWindowProcA(handle, message, wParam, lParam);
     return Dispatch(window, message, wParam, lParam);
 }
@@ -116,6 +132,7 @@ LRESULT TWindow::Dispatch(TWindow* window, UINT message, WPARAM wParam, LPARAM l
 void TWindow::Detach() {
     if (!handle_) return;
     SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+    RemovePropA(handle_, ObjectProperty);
     if (systemProc_) SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
     handle_ = nullptr;
 }

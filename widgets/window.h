@@ -24,6 +24,8 @@ public:
     virtual ~TWindow();
 
     HWND Handle() const { return handle_; }
+    // The object of a window that this base made; nullptr for any other
+    // window, of this process or another.
     static TWindow* FromHandle(HWND handle);
 
     // The status-bar hint; empty when the control has none.
@@ -68,6 +70,8 @@ protected:
 private:
     static LRESULT CALLBACK OwnClassProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SubclassProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
+    static TWindow* Attached(HWND handle);
+    void Attach(HWND handle);
     static LRESULT Dispatch(TWindow* window, UINT message, WPARAM wParam, LPARAM lParam);
     bool ReflectNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void Detach();

@@ -313,7 +313,7 @@ TEST_F(DrivesAccessPage, TheLettersShowTheGroupsHintInTheStatusBar) {
         for (const auto& c : cases) {
             SCOPED_TRACE(c.place);
             MoveMouseTo(*c.control, {5, 5});
-            EXPECT_EQ(form->statbar1.SimpleText(), c.hint) << (locked ? "locked" : "open");
+            EXPECT_EQ(StatusBarText(), c.hint) << (locked ? "locked" : "open");
         }
     }
 }

@@ -171,6 +171,12 @@ void TFormTest::TearDown() {
     Application().SetShell(nullptr);
 }
 
+std::string TFormTest::StatusBarText() const {
+    char text[512] = {};
+    SendMessageA(form->statbar1.Handle(), WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
 void TFormTest::OpenSection(int section) {
     TSectionListBox& list = form->optionlist1;
     if (list.Section(section).State == TSectionState::lssExpanded) return;

@@ -75,6 +75,8 @@ protected:
     POINT RowPoint(int row);
     // Selects an option page the way a user does; returns its page index.
     void SelectPage(int page);
+    // What the status bar shows, read from its window as other programs do.
+    std::string StatusBarText() const;
 
     TRecordingShell shell;
     std::unique_ptr<TForm1> form;

@@ -68,7 +68,7 @@ TEST_F(MainWindow, StartsWithTheDefaultPageClosedSectionsAndNothingRead) {
     for (int section = 0; section < 4; ++section)
         EXPECT_EQ(form->optionlist1.Section(section).State, TSectionState::lssContracted);
     EXPECT_EQ(form->optionlist1.SelectedRow(), LB_ERR);
-    EXPECT_EQ(form->statbar1.SimpleText(), "");
+    EXPECT_EQ(StatusBarText(), "");
     EXPECT_FALSE(reg::KeyExists(HKEY_CURRENT_USER, ExplorerPolicies)) << "no page loader ran at start";
 }
 
@@ -185,22 +185,22 @@ TEST_F(MainWindow, TheStatusBarShowsTheHintOfTheControlUnderThePointer) {
     TFilesAndFoldersPage& page = form->desktop2;
     const std::string fileMenuHint = "Disable/Enable Access to the Desktop & Explorer File Menu.";
     MoveMouseTo(page.disfilemenu, {30, 8});
-    EXPECT_EQ(form->statbar1.SimpleText(), fileMenuHint);
+    EXPECT_EQ(StatusBarText(), fileMenuHint);
     MoveMouseTo(page.bapplydesk2, {40, 12});
-    EXPECT_EQ(form->statbar1.SimpleText(), "") << "the Apply Changes buttons have no hint";
+    EXPECT_EQ(StatusBarText(), "") << "the Apply Changes buttons have no hint";
     page.disfilemenu.Disable();
     MoveMouseTo(page.disfilemenu, {30, 8});
-    EXPECT_EQ(form->statbar1.SimpleText(), fileMenuHint) << "disabled controls show theirs too";
+    EXPECT_EQ(StatusBarText(), fileMenuHint) << "disabled controls show theirs too";
     MoveMouseTo(page.optionsPanel, {300, 150});
-    EXPECT_EQ(form->statbar1.SimpleText(), "");
+    EXPECT_EQ(StatusBarText(), "");
     MoveMouseTo(form->optionlist1, {60, 200});
-    EXPECT_EQ(form->statbar1.SimpleText(), "");
+    EXPECT_EQ(StatusBarText(), "");
 
     // The part after the first "|" counts, both for the application's hint and the status bar.
     page.cleardocs.SetHint("short|long|longer");
     MoveMouseTo(page.cleardocs, {30, 8});
     EXPECT_EQ(Application().Hint(), "long|longer");
-    EXPECT_EQ(form->statbar1.SimpleText(), "longer");
+    EXPECT_EQ(StatusBarText(), "longer");
 }
 
 TEST_F(MainWindow, TheHintChangedEventFiresOnlyWhenTheHintChanges) {
@@ -216,7 +216,7 @@ TEST_F(MainWindow, TheHintChangedEventFiresOnlyWhenTheHintChanges) {
     MoveMouseTo(form->desktop2.disfilemenu, {90, 10});
     EXPECT_EQ(fired, 1);
     SendMessageA(form->Handle(), WM_MENUSELECT, MAKEWPARAM(0, MF_POPUP), reinterpret_cast<LPARAM>(GetMenu(form->Handle())));
-    EXPECT_EQ(form->statbar1.SimpleText(), "") << "menu items have no hints";
+    EXPECT_EQ(StatusBarText(), "") << "menu items have no hints";
     EXPECT_EQ(fired, 2);
     Application().OnHint = show;
 }
