@@ -20,7 +20,7 @@ private:
 // Sets environment variables while in scope; the child inherits them.
 class TScopedEnvironment {
 public:
-    explicit TScopedEnvironment(const std::vector<std::pair<std::string, std::string>>& variables)
+    explicit TScopedEnvironment(const TEnvironment& variables)
         : variables_(variables) {
         for (const auto& variable : variables_)
             SetEnvironmentVariableA(variable.first.c_str(), variable.second.c_str());
@@ -30,7 +30,7 @@ public:
     }
 
 private:
-    std::vector<std::pair<std::string, std::string>> variables_;
+    TEnvironment variables_;
 };
 
 LONGLONG SizeOf(const std::string& path) {
@@ -47,9 +47,10 @@ std::string ThisProgram() {
 
 }  // namespace
 
-TChildRun RunChild(const TChildRequest& request) {
+TChildProcess::TChildProcess(const std::string& arguments, const TEnvironment& environment,
+                             const std::string& outputPath) {
     SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-    THandle output(CreateFileA(request.OutputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+    THandle output(CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
@@ -58,32 +59,56 @@ TChildRun RunChild(const TChildRequest& request) {
     startup.hStdOutput = output.Get();
     startup.hStdError = output.Get();
 
-    std::string commandLine = "\"" + ThisProgram() + "\" --gtest_filter=" + request.GtestFilter;
-    PROCESS_INFORMATION process{};
-    {
-        TScopedEnvironment environment(request.Environment);
-        if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process))
-            return {GetLastError(), false};
+    std::string commandLine = "\"" + ThisProgram() + "\" " + arguments;
+    TScopedEnvironment scoped(environment);
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process_)) {
+        startError_ = GetLastError();
+        process_ = {};
     }
-    THandle processHandle(process.hProcess);
-    THandle threadHandle(process.hThread);
+}
+
+TChildProcess::~TChildProcess() {
+    if (!Started()) return;
+    Kill();
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+bool TChildProcess::Ended(DWORD waitMs) const {
+    return !Started() || WaitForSingleObject(process_.hProcess, waitMs) != WAIT_TIMEOUT;
+}
+
+void TChildProcess::Kill() {
+    if (Ended()) return;
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, INFINITE);
+}
+
+DWORD TChildProcess::ExitCode() const {
+    DWORD code = startError_;
+    if (Started()) GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+TChildRun RunChild(const TChildRequest& request) {
+    TChildProcess child("--gtest_filter=" + request.GtestFilter, request.Environment, request.OutputPath);
+    if (!child.Started()) return {child.StartError(), false};
 
     TChildRun run;
     LONGLONG lastSize = SizeOf(request.ProgressPath);
     DWORD lastProgress = GetTickCount();
-    while (WaitForSingleObject(process.hProcess, 500) == WAIT_TIMEOUT) {
+    while (!child.Ended(500)) {
         LONGLONG size = SizeOf(request.ProgressPath);
         if (size != lastSize) {
             lastSize = size;
             lastProgress = GetTickCount();
         } else if (GetTickCount() - lastProgress > request.StallMs) {
-            TerminateProcess(process.hProcess, 1);
-            WaitForSingleObject(process.hProcess, INFINITE);
+            child.Kill();
             run.Stalled = true;
             break;
         }
     }
-    GetExitCodeProcess(process.hProcess, &run.ExitCode);
+    run.ExitCode = child.ExitCode();
     return run;
 }
 

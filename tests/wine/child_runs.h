@@ -6,6 +6,30 @@
 #include <utility>
 #include <vector>
 
+using TEnvironment = std::vector<std::pair<std::string, std::string>>;
+
+// This test program run again as another process, beside the caller: the
+// caller goes on (and handles its messages) while the child works.
+class TChildProcess {
+public:
+    // The child's standard output and error go to outputPath.
+    TChildProcess(const std::string& arguments, const TEnvironment& environment, const std::string& outputPath);
+    ~TChildProcess();  // a child still running is killed
+    TChildProcess(const TChildProcess&) = delete;
+    TChildProcess& operator=(const TChildProcess&) = delete;
+
+    bool Started() const { return process_.hProcess != nullptr; }
+    DWORD StartError() const { return startError_; }
+    // Whether the child has ended, waiting at most waitMs for it.
+    bool Ended(DWORD waitMs = 0) const;
+    void Kill();
+    DWORD ExitCode() const;
+
+private:
+    PROCESS_INFORMATION process_{};
+    DWORD startError_ = 0;
+};
+
 // Runs this test program again as a separate process, so that work which
 // may crash or hang cannot take the calling test down with it.
 struct TChildRun {
@@ -15,10 +39,10 @@ struct TChildRun {
 
 struct TChildRequest {
     std::string GtestFilter;
-    std::vector<std::pair<std::string, std::string>> Environment;  // set for the child only
-    std::string OutputPath;                                        // the child's standard output and error
-    std::string ProgressPath;                                      // a file the child keeps growing while it works
-    DWORD StallMs = 60000;                                         // no growth for this long: the child is killed
+    TEnvironment Environment;   // set for the child only
+    std::string OutputPath;     // the child's standard output and error
+    std::string ProgressPath;   // a file the child keeps growing while it works
+    DWORD StallMs = 60000;      // no growth for this long: the child is killed
 };
 
 TChildRun RunChild(const TChildRequest& request);

@@ -1,8 +1,12 @@
+#include "other_process.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 
 int main(int argc, char** argv) {
+    int exitCode = 0;
+    if (PlayOtherProcess(argc, argv, exitCode)) return exitCode;
     testing::InitGoogleTest(&argc, argv);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
