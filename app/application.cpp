@@ -51,6 +51,18 @@ TApplication::~TApplication() {
     for (auto& font : fonts_) DeleteObject(font.second);
 }
 
+void TApplication::SetTitle(std::string title) {
+    title_ = std::move(title);
+    if (window_.Handle()) window_.SetTitle(title_);
+}
+
+HWND TApplication::Handle() {
+    if (!window_.Handle()) window_.Create(title_);
+    return window_.Handle();
+}
+
+void TApplication::Minimize() { window_.Minimize(mainWindow_); }
+
 void TApplication::SetShell(TShellServices* shell) { shell_ = shell ? shell : &platformShell_; }
 
 bool TApplication::DispatchWaiting() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/application_window.h"
 #include "app/shell_services.h"
 
 #include <windows.h>
@@ -21,9 +22,13 @@ public:
     TApplication& operator=(const TApplication&) = delete;
 
     const std::string& Title() const { return title_; }
-    void SetTitle(std::string title) { title_ = std::move(title); }
+    void SetTitle(std::string title);
     HWND MainWindow() const { return mainWindow_; }
     void SetMainWindow(HWND window) { mainWindow_ = window; }
+    // The hidden window that owns the main window and carries the taskbar
+    // button; made on first use.
+    HWND Handle();
+    void Minimize();
 
     TShellServices& Shell() { return *shell_; }
     // Replaces the shell services (tests); nullptr restores the real ones.
@@ -53,6 +58,7 @@ private:
     bool DispatchWaiting();
 
     std::string title_;
+    TApplicationWindow window_;
     HWND mainWindow_ = nullptr;
     TPlatformShell platformShell_;
     TShellServices* shell_;

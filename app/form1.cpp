@@ -43,14 +43,11 @@ void TDefaultPage::Create(TNotebook& notebook) {
 
 TForm1::TForm1() {
     CreateMenu();
+    // Owned by the application window, which carries the taskbar button.
     CreateHandle({nullptr, "Tavrel Control Manager", FormStyle, FormExStyle,
-                  CentredOnScreen(FormClientWidth, FormClientHeight), nullptr, menu_});
+                  CentredOnScreen(FormClientWidth, FormClientHeight), Application().Handle(), menu_});
     if (!Application().MainWindow()) Application().SetMainWindow(Handle());
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG,
-                 reinterpret_cast<LPARAM>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TAVREL), IMAGE_ICON, 32, 32, 0)));
-    SendMessageA(Handle(), WM_SETICON, ICON_SMALL,
-                 reinterpret_cast<LPARAM>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TAVREL), IMAGE_ICON, 16, 16, 0)));
+    SetProgramIcons(Handle());
 
     Image1.Create(Handle(), {0, 0, FormClientWidth, 55}, IDB_BANNER, TPicture::TKind::Bitmap);
     CreateSectionList();
@@ -158,6 +155,21 @@ void TForm1::optionlist1ContractSection(int) { Notebook1.SetPageIndex(0); }
 
 void TForm1::Exit1Click() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
 
+// As the dialog manager does: the control that had the focus when another
+// window (a message box, another program) became active has it again when
+// the form is active again.
+void TForm1::RememberFocus() {
+    HWND focus = GetFocus();
+    if (focus && IsChild(Handle(), focus)) focusBeforeDeactivation_ = focus;
+}
+
+bool TForm1::RestoreFocus() {
+    HWND focus = focusBeforeDeactivation_;
+    if (!focus || !IsChild(Handle(), focus) || !CanFocus(focus)) return false;
+    ::SetFocus(focus);
+    return true;
+}
+
 void TForm1::ShowStatusHint() { statbar1.SetSimpleText(LongHint(Application().Hint())); }
 
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -167,6 +179,22 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Exit1Click();
             return 0;
         }
+        break;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_MINIMIZE && Application().MainWindow() == Handle()) {
+            Application().Minimize();
+            return 0;
+        }
+        break;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            RememberFocus();
+            break;
+        }
+        if (!HIWORD(wParam) && RestoreFocus()) return 0;
+        break;
+    case WM_SETFOCUS:
+        if (RestoreFocus()) return 0;
         break;
     case WM_MENUSELECT:
         Application().SetHint("");  // the menu items have no hints

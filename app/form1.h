@@ -71,7 +71,10 @@ protected:
 private:
     void CreateMenu();
     void CreateSectionList();
+    void RememberFocus();
+    bool RestoreFocus();
     HMENU menu_ = nullptr;
+    HWND focusBeforeDeactivation_ = nullptr;
     bool optionPagesCreated_ = false;
 };
 

@@ -197,6 +197,17 @@ void TFlatButton::PaintTo(HDC dc) {
     DrawTextA(dc, caption.c_str(), -1, &text, format);
 }
 
+// Disabled with the focus (Apply Changes disables itself), the platform
+// leaves the focus nowhere: it goes back to the control before the button,
+// where Shift+Tab would take it.
+void TFlatButton::SetEnabled(bool enabled) {
+    const bool hadFocus = Focused();
+    TCustomControl::SetEnabled(enabled);
+    if (enabled || !hadFocus) return;
+    HWND previous = GetNextDlgTabItem(GetAncestor(Handle(), GA_ROOT), Handle(), TRUE);
+    if (previous != Handle()) ::SetFocus(previous);
+}
+
 LRESULT TFlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_MOUSEMOVE:

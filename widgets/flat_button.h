@@ -15,6 +15,7 @@ public:
 
     TFlatButton();
     ~TFlatButton() override;
+    void SetEnabled(bool enabled) override;
 
     void Create(HWND parent, const TControlProps& props, HFONT font);
     std::function<void()> OnClick;

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -94,6 +95,140 @@ TEST_F(DesktopNeighbours, AnotherProgramReadsTheHintThatIsShown) {
             EXPECT_EQ(lines[1], hint) << "SB_GETTEXT";
         }
     }
+}
+
+// Shows the real message boxes, each closed by Enter typed into it once it
+// is the active window.
+class TRealBoxShell : public TRecordingShell {
+public:
+    int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) override {
+        TRecordingShell::ShowMessageBox(owner, text, caption, flags);
+        std::thread closer(PressEnterInBox, owner);
+        int answer = MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+        closer.join();
+        return answer;
+    }
+
+private:
+    static void PressEnterInBox(HWND owner) {
+        for (int i = 0; i < 200; ++i) {
+            Sleep(20);
+            HWND active = GetForegroundWindow();
+            if (active && active != owner && GetWindow(active, GW_OWNER) == owner) {
+                SendKeyPress(VK_RETURN);
+                return;
+            }
+        }
+    }
+};
+
+class FocusComesBack : public TCleanMachineTest {
+protected:
+    void SetUp() override {
+        TCleanMachineTest::SetUp();
+        Application().SetShell(&boxes);
+        SelectPage(2);
+    }
+    TFilesAndFoldersPage& Page() { return form->desktop2; }
+    TRealBoxShell boxes;
+};
+
+// Space still reaches the box that has the focus.
+void ExpectSpaceTicks(TFlatCheckBox& box, const char* after) {
+    ASSERT_TRUE(box.Focused()) << after;
+    const bool ticked = box.Checked();
+    PressKey(VK_SPACE);
+    EXPECT_NE(box.Checked(), ticked) << after;
+}
+
+TEST_F(FocusComesBack, AfterTheErrorBoxAndAfterAnotherProgram) {
+    const struct {
+        const char* What;
+        std::function<void()> Interrupt;
+    } interruptions[] = {
+        {"the error box",
+         [this] {
+             TRefuseRegistryWrites refused;
+             PressKey(VK_SPACE);
+             EXPECT_EQ(boxes.Errors().size(), 1u);
+         }},
+        {"another program",
+         [this] {
+             std::shared_ptr<void> shown = AnotherProgramsWindow();
+             ClickAt(OverTheNeighbour);
+             EXPECT_NE(GetForegroundWindow(), form->Handle()) << "the other program became active";
+             ClickAt(form->Image1, {20, 20});  // back, on the banner
+             EXPECT_EQ(GetForegroundWindow(), form->Handle());
+         }},
+    };
+    for (const auto& interruption : interruptions) {
+        Click(Page().disfilemenu);
+        ASSERT_TRUE(Page().disfilemenu.Focused());
+        interruption.Interrupt();
+        ExpectSpaceTicks(Page().disfilemenu, interruption.What);
+    }
+}
+
+TEST_F(FocusComesBack, AfterTheNoticeToTheControlBeforeApplyChanges) {
+    Click(Page().disfilemenu);
+    ASSERT_TRUE(Page().bapplydesk2.Enabled());
+    Click(Page().bapplydesk2);
+    ASSERT_EQ(boxes.MessageBoxes.size(), 1u);
+    EXPECT_FALSE(Page().bapplydesk2.Enabled());
+    auto* focused = dynamic_cast<TFlatCheckBox*>(TWindow::FromHandle(GetFocus()));
+    ASSERT_NE(focused, nullptr) << "a box of the page has the focus";
+    EXPECT_TRUE(IsChild(Page().Handle(), focused->Handle()));
+    ExpectSpaceTicks(*focused, "the notice");
+}
+
+// The windows of this process that the taskbar shows a button for.
+std::vector<HWND> TaskbarWindows() {
+    std::vector<HWND> found;
+    EnumWindows(
+        [](HWND window, LPARAM list) -> BOOL {
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+            const bool button = (exStyle & WS_EX_APPWINDOW) ||
+                                (!GetWindow(window, GW_OWNER) && !(exStyle & WS_EX_TOOLWINDOW));
+            if (process == GetCurrentProcessId() && IsWindowVisible(window) && button)
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+std::string TextOf(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
+
+class Taskbar : public TFormTest {};
+
+TEST_F(Taskbar, TheButtonSaysTavrelAndRestoresTheMainWindow) {
+    const std::vector<HWND> buttons = TaskbarWindows();
+    ASSERT_EQ(buttons.size(), 1u);
+    const HWND button = buttons[0];
+    EXPECT_EQ(TextOf(button), "Tavrel");
+    EXPECT_EQ(GetWindow(form->Handle(), GW_OWNER), button);
+    EXPECT_EQ(TextOf(form->Handle()), "Tavrel Control Manager");
+
+    SendMessageA(form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    Pump();
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    EXPECT_TRUE(IsIconic(button));
+
+    SendMessageA(button, WM_SYSCOMMAND, SC_RESTORE, 0);  // the button clicked
+    Pump();
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    EXPECT_FALSE(IsIconic(button));
+    EXPECT_EQ(GetForegroundWindow(), form->Handle());
+
+    SendMessageA(button, WM_SYSCOMMAND, SC_CLOSE, 0);  // Close on the button's menu
+    for (int i = 0; i < 50 && !QuitSeen(); ++i) Pump(10);
+    EXPECT_TRUE(QuitSeen());
 }
 
 }  // namespace

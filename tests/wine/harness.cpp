@@ -98,6 +98,13 @@ void MoveMouseTo(POINT screen) {
     Pump();
 }
 
+void ClickAt(POINT screen) {
+    MoveMouseTo(screen);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    Pump();
+}
+
 void MoveMouseTo(const TWindow& control, POINT client) { MoveMouseTo(ScreenPoint(control, client)); }
 
 void PressMouseAt(const TWindow& control, POINT client) {
@@ -134,9 +141,13 @@ void DoubleClickAt(const TWindow& control, POINT client) {
     SetDoubleClickTime(usual);
 }
 
-void PressKey(WORD virtualKey) {
+void SendKeyPress(WORD virtualKey) {
     SendKey(virtualKey, false);
     SendKey(virtualKey, true);
+}
+
+void PressKey(WORD virtualKey) {
+    SendKeyPress(virtualKey);
     Pump();
 }
 

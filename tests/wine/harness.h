@@ -48,11 +48,14 @@ void ForgetQuit();
 void MoveMouseTo(POINT screen);
 void MoveMouseTo(const TWindow& control, POINT client);
 void ClickAt(const TWindow& control, POINT client);
+void ClickAt(POINT screen);
 void Click(const TWindow& control);  // at the centre
 void PressMouseAt(const TWindow& control, POINT client);
 void ReleaseMouse();
 void DoubleClickAt(const TWindow& control, POINT client);
 void PressKey(WORD virtualKey);
+// The key pressed without handling messages, as another thread may.
+void SendKeyPress(WORD virtualKey);
 void TypeText(const std::string& text);
 
 // Where option page 1 to 13 stands in the section list: x the section, y

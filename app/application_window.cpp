@@ -1,0 +1,64 @@
+#include "app/application_window.h"
+
+#include "app/application.h"
+#include "app/resource.h"
+
+namespace {
+
+void SetIcon(HWND window, WPARAM which, int size) {
+    HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TAVREL), IMAGE_ICON, size, size, 0);
+    SendMessageA(window, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+}
+
+}  // namespace
+
+void SetProgramIcons(HWND window) {
+    SetIcon(window, ICON_BIG, 32);
+    SetIcon(window, ICON_SMALL, 16);
+}
+
+// Visible, so that it has a button, but of no size, so that it is never seen.
+void TApplicationWindow::Create(const std::string& title) {
+    CreateHandle({nullptr, title, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE, 0,
+                  {GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0}, nullptr});
+    SetProgramIcons(Handle());
+}
+
+void TApplicationWindow::Minimize(HWND mainWindow) {
+    if (mainWindow) ShowWindow(mainWindow, SW_HIDE);
+    ShowWindow(Handle(), SW_MINIMIZE);
+}
+
+void TApplicationWindow::Restore(HWND mainWindow) {
+    ShowWindow(Handle(), SW_RESTORE);
+    if (!mainWindow) return;
+    ShowWindow(mainWindow, SW_SHOW);
+    SetForegroundWindow(GetLastActivePopup(mainWindow));
+}
+
+LRESULT TApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND mainWindow = Application().MainWindow();
+    switch (message) {
+    case WM_SYSCOMMAND:
+        switch (wParam & 0xFFF0) {
+        case SC_MINIMIZE:
+            Minimize(mainWindow);
+            return 0;
+        case SC_RESTORE:
+            Restore(mainWindow);
+            return 0;
+        case SC_CLOSE:
+            if (mainWindow) PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+            return 0;
+        }
+        break;
+    case WM_ACTIVATE:
+        // The button was chosen: the main window, or the box that blocks it, takes over.
+        if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam) && mainWindow && IsWindowVisible(mainWindow)) {
+            SetActiveWindow(GetLastActivePopup(mainWindow));
+            return 0;
+        }
+        break;
+    }
+    return TWindow::HandleMessage(message, wParam, lParam);
+}
