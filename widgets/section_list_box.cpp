@@ -182,11 +182,7 @@ TAccessibleInfo TSectionListBox::DescribeRow(int row) const {
         if (!section.SubItems.empty()) info.State |= expanded ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED;
         info.DefaultAction = section.SubItems.empty() ? "" : expanded ? "Collapse" : "Expand";
     }
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    RECT rect = RowRect(row);
-    RECT visible{};
-    if (!IntersectRect(&visible, &client, &rect)) info.State |= STATE_SYSTEM_OFFSCREEN;
+    if (!RowInView(row)) info.State |= STATE_SYSTEM_OFFSCREEN;
     const long list = WindowState(Handle(), true);
     if (list & STATE_SYSTEM_INVISIBLE) info.State |= STATE_SYSTEM_INVISIBLE;
     if (list & STATE_SYSTEM_UNAVAILABLE) {
@@ -196,6 +192,14 @@ TAccessibleInfo TSectionListBox::DescribeRow(int row) const {
     info.State |= STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
     if (row == SelectedRow()) info.State |= STATE_SYSTEM_SELECTED | (list & STATE_SYSTEM_FOCUSED);
     return info;
+}
+
+bool TSectionListBox::RowInView(int row) const {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    RECT rect = RowRect(row);
+    RECT shown{};
+    return IntersectRect(&shown, &client, &rect) != FALSE;
 }
 
 bool TSectionListBox::ItemRect(long item, RECT& screen) const {

@@ -66,6 +66,7 @@ protected:
 private:
     LRESULT HandleListMessage(UINT message, WPARAM wParam, LPARAM lParam);
     TAccessibleInfo DescribeRow(int row) const;
+    bool RowInView(int row) const;  // scrolled into the list's client area
     void SelectionMoved();
     void UseFlatScrollBar();
     // The row under a point of the client area; -1 for none.

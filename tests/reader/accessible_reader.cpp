@@ -3,7 +3,7 @@
 // writes one line per command to the output file.
 //
 //   accessible_reader OUTPUT COMMAND...
-//   read:HWND:ITEM    HRESULT role state children name action value (tab-separated)
+//   read:HWND:ITEM    HRESULT role state children name action (tab-separated)
 //   do:HWND:ITEM      HRESULT of accDoDefaultAction
 //   where:HWND:ITEM   HRESULT left top width height of accLocation
 //   hit:HWND:X:Y      HRESULT and the child id that accHitTest finds at a screen point
@@ -85,16 +85,14 @@ std::string Read(IAccessible& object, long item) {
     VariantInit(&role);
     VariantInit(&state);
     long children = -1;
-    TString name, action, value;
+    TString name, action;
     const HRESULT roleResult = object.get_accRole(child, &role);
     object.get_accState(child, &state);
     object.get_accChildCount(&children);
     object.get_accName(child, name.Out());
     object.get_accDefaultAction(child, action.Out());
-    object.get_accValue(child, value.Out());
     return Hex(roleResult) + "\t" + std::to_string(NumberOf(role)) + "\t" + Hex(NumberOf(state)) + "\t" +
-           std::to_string(item == 0 ? children : -1) + "\t" + name.Ansi() + "\t" + action.Ansi() + "\t" +
-           value.Ansi();
+           std::to_string(item == 0 ? children : -1) + "\t" + name.Ansi() + "\t" + action.Ansi();
 }
 
 std::string Where(IAccessible& object, long item) {

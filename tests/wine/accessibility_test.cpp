@@ -14,16 +14,9 @@
 
 namespace {
 
-// What the reader says of one control or item.
-struct TReading {
-    std::string Result;  // HRESULT of the first call, "0x0" for S_OK
-    long Role = -1;
-    std::string State;  // hexadecimal
-    long Children = -1;
-    std::string Name;
-    std::string Action;
-    std::string Value;
-};
+// The fields of a reader's "read" line.
+enum TField { fResult, fRole, fState, fChildren, fName, fAction };
+using TLine = std::vector<std::string>;
 
 std::string Hex(long value) {
     std::ostringstream text;
@@ -31,60 +24,43 @@ std::string Hex(long value) {
     return text.str();
 }
 
-std::string Target(HWND window, long item) {
+std::string Target(HWND window, long item = 0) {
     return std::to_string(reinterpret_cast<uintptr_t>(window)) + ":" + std::to_string(item);
 }
 
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::stringstream stream(line);
-    std::string field;
-    while (std::getline(stream, field, '\t')) fields.push_back(field);
-    return fields;
-}
+long StateOf(const TLine& line) { return std::stol(line[fState], nullptr, 16); }
 
 // A main window whose controls a screen reader in another process reads
 // and works, through the platform's accessibility interface.
 class Accessibility : public TCleanMachineTest {
 protected:
-    // One line of fields for each command; this thread answers meanwhile.
-    std::vector<std::vector<std::string>> AskReader(const std::vector<std::string>& commands) {
+    // One line of tab-separated fields for each command, while this thread
+    // answers; then what the reader's default actions posted is handled.
+    std::vector<TLine> AskReader(const std::vector<std::string>& commands) {
         const std::string output = TemporaryPath("reader.out");
         std::string commandLine = "\"" + BesideThisProgram("accessible_reader.exe") + "\" \"" + output + "\"";
         for (const std::string& command : commands) commandLine += " " + command;
         const TChildRun run = RunPumping(commandLine, [] { Pump(0); });
         EXPECT_FALSE(run.Stalled);
         EXPECT_EQ(run.ExitCode, 0u);
-        std::vector<std::vector<std::string>> lines;
-        for (const std::string& line : profile::Lines(profile::ReadAll(output))) lines.push_back(Fields(line));
+        std::vector<TLine> lines;
+        for (const std::string& text : profile::Lines(profile::ReadAll(output))) {
+            std::stringstream stream(text);
+            lines.emplace_back();
+            for (std::string field; std::getline(stream, field, '\t');) lines.back().push_back(field);
+            if (text.back() == '\t') lines.back().emplace_back();  // an empty last field
+        }
         DeleteFileA(output.c_str());
         EXPECT_EQ(lines.size(), commands.size());
         lines.resize(commands.size());
-        Pump();  // what the reader's default actions posted
+        Pump();
         return lines;
     }
 
-    std::vector<TReading> Read(const std::vector<std::pair<HWND, long>>& targets) {
+    std::vector<TLine> Ask(const std::string& verb, const std::vector<std::pair<HWND, long>>& targets) {
         std::vector<std::string> commands;
-        for (const auto& target : targets) commands.push_back("read:" + Target(target.first, target.second));
-        std::vector<TReading> readings;
-        for (std::vector<std::string>& fields : AskReader(commands)) {
-            fields.resize(7);
-            readings.push_back({fields[0], std::atol(fields[1].c_str()), fields[2], std::atol(fields[3].c_str()),
-                                fields[4], fields[5], fields[6]});
-        }
-        return readings;
-    }
-
-    TReading ReadOne(HWND window, long item = 0) { return Read({{window, item}}).front(); }
-
-    // The HRESULTs of accDoDefaultAction, in order.
-    std::vector<std::string> DoDefaultActions(const std::vector<std::pair<HWND, long>>& targets) {
-        std::vector<std::string> commands;
-        for (const auto& target : targets) commands.push_back("do:" + Target(target.first, target.second));
-        std::vector<std::string> results;
-        for (const auto& fields : AskReader(commands)) results.push_back(fields.empty() ? "" : fields[0]);
-        return results;
+        for (const auto& target : targets) commands.push_back(verb + ":" + Target(target.first, target.second));
+        return AskReader(commands);
     }
 
     long ItemOf(int section, int subItem = -1) const { return RowOf(section, subItem) + 1; }
@@ -93,13 +69,14 @@ protected:
 const long Focusable = STATE_SYSTEM_FOCUSABLE;
 const long Unavailable = STATE_SYSTEM_UNAVAILABLE;
 const long Invisible = STATE_SYSTEM_INVISIBLE;
+const long Selectable = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
 
 }  // namespace
 
 TEST_F(Accessibility, EveryKindOfControlReadsAsItsStandardControlFromAnotherProcess) {
     SelectPage(11);  // Drives Access: boxes, a group box, its button, its title
     TDrivesAccessPage& drives = form->User11;
-    // Captions with accelerators of their own, beside the page's.
+    // Captions with accelerators, which no page has.
     TGroupBox ownGroup;
     ownGroup.Create(drives.optionsPanel.Handle(), {"&Frame && more", "", {8, 180, 100, 40}}, OptionFont(), clMaroon);
     TFlatCheckBox ownBox;
@@ -119,79 +96,53 @@ TEST_F(Accessibility, EveryKindOfControlReadsAsItsStandardControlFromAnotherProc
         std::string name;
         long state;
         std::string action;
+        long children;  // the list's rows; other controls' child windows, as oleacc counts them
     } rows[] = {
         {"ticked box with the focus", drives.hidealldrives.Handle(), 0, ROLE_SYSTEM_CHECKBUTTON,
-         "Hide All Drives on Computer", STATE_SYSTEM_CHECKED | Focusable | STATE_SYSTEM_FOCUSED, "Uncheck"},
+         "Hide All Drives on Computer", STATE_SYSTEM_CHECKED | Focusable | STATE_SYSTEM_FOCUSED, "Uncheck", 0},
         {"ticked box in a disabled group box", drives.bb.Handle(), 0, ROLE_SYSTEM_CHECKBUTTON, "B",
-         STATE_SYSTEM_CHECKED | Unavailable, "Uncheck"},
+         STATE_SYSTEM_CHECKED | Unavailable, "Uncheck", 0},
         {"clear box in a disabled group box", drives.bc.Handle(), 0, ROLE_SYSTEM_CHECKBUTTON, "C", Unavailable,
-         "Check"},
-        {"box with accelerators", ownBox.Handle(), 0, ROLE_SYSTEM_CHECKBUTTON, "Show & tell", Focusable, "Check"},
+         "Check", 0},
+        {"box with accelerators", ownBox.Handle(), 0, ROLE_SYSTEM_CHECKBUTTON, "Show & tell", Focusable, "Check", 0},
         {"clear box of a hidden page", form->desktop2.disfilemenu.Handle(), 0, ROLE_SYSTEM_CHECKBUTTON,
-         "Disable Explorer File Menu", Invisible | Focusable, "Check"},
+         "Disable Explorer File Menu", Invisible | Focusable, "Check", 0},
         {"disabled box of a hidden page", form->desktop2.cleardocs.Handle(), 0, ROLE_SYSTEM_CHECKBUTTON,
-         "Clear Recent Docs on Exit", Invisible | Unavailable, "Check"},
+         "Clear Recent Docs on Exit", Invisible | Unavailable, "Check", 0},
         {"enabled button", drives.bapplyuser2.Handle(), 0, ROLE_SYSTEM_PUSHBUTTON, "Apply Changes", Focusable,
-         "Press"},
+         "Press", 0},
         {"disabled button of a hidden page", form->desktop2.bapplydesk2.Handle(), 0, ROLE_SYSTEM_PUSHBUTTON,
-         "Apply Changes", Invisible | Unavailable, "Press"},
+         "Apply Changes", Invisible | Unavailable, "Press", 0},
         {"disabled group box", drives.gbdrives.Handle(), 0, ROLE_SYSTEM_GROUPING, "Hide Selected Drives",
-         Unavailable, ""},
-        {"group box with accelerators", ownGroup.Handle(), 0, ROLE_SYSTEM_GROUPING, "Frame & more", 0, ""},
+         Unavailable, "", 26},
+        {"group box with accelerators", ownGroup.Handle(), 0, ROLE_SYSTEM_GROUPING, "Frame & more", 0, "", 1},
         {"page title", drives.ProLabel.Handle(), 0, ROLE_SYSTEM_STATICTEXT, "Drives Access",
-         STATE_SYSTEM_READONLY, ""},
+         STATE_SYSTEM_READONLY, "", 0},
         {"label of a hidden page", form->Boot12.Label5.Handle(), 0, ROLE_SYSTEM_STATICTEXT,
-         form->Boot12.Label5.Text(), STATE_SYSTEM_READONLY | Invisible, ""},
-        {"page icon", drives.Image.Handle(), 0, ROLE_SYSTEM_GRAPHIC, "", STATE_SYSTEM_READONLY, ""},
-        {"section list", list.Handle(), 0, ROLE_SYSTEM_OUTLINE, "", Focusable, ""},
+         form->Boot12.Label5.Text(), STATE_SYSTEM_READONLY | Invisible, "", 0},
+        {"page icon", drives.Image.Handle(), 0, ROLE_SYSTEM_GRAPHIC, "", STATE_SYSTEM_READONLY, "", 0},
+        // The platform's edits, read by oleacc's own object; Wine's does not
+        // say that an edit of a hidden page is invisible.
+        {"spin edit", form->Boot12.bootdelay.Handle(), 0, ROLE_SYSTEM_TEXT, "", Focusable, "", 1},
+        {"flat edit", form->Boot13.dialogcaption.Handle(), 0, ROLE_SYSTEM_TEXT, "", Focusable, "", 0},
+        {"section list", list.Handle(), 0, ROLE_SYSTEM_OUTLINE, "", Focusable, "", list.RowCount()},
         {"selected sub-item", list.Handle(), ItemOf(2, 1), ROLE_SYSTEM_OUTLINEITEM, "Drives Access",
-         STATE_SYSTEM_SELECTED | STATE_SYSTEM_SELECTABLE | Focusable, "Open"},
-        {"other sub-item", list.Handle(), ItemOf(2, 0), ROLE_SYSTEM_OUTLINEITEM, "Program Access",
-         STATE_SYSTEM_SELECTABLE | Focusable, "Open"},
+         STATE_SYSTEM_SELECTED | Selectable, "Open", -1},
+        {"other sub-item", list.Handle(), ItemOf(2, 0), ROLE_SYSTEM_OUTLINEITEM, "Program Access", Selectable,
+         "Open", -1},
         {"open section", list.Handle(), ItemOf(2), ROLE_SYSTEM_OUTLINEITEM, list.Section(2).Caption,
-         STATE_SYSTEM_EXPANDED | STATE_SYSTEM_SELECTABLE | Focusable, "Collapse"},
+         STATE_SYSTEM_EXPANDED | Selectable, "Collapse", -1},
         {"closed section", list.Handle(), ItemOf(3), ROLE_SYSTEM_OUTLINEITEM, list.Section(3).Caption,
-         STATE_SYSTEM_COLLAPSED | STATE_SYSTEM_SELECTABLE | Focusable, "Expand"},
+         STATE_SYSTEM_COLLAPSED | Selectable, "Expand", -1},
     };
     std::vector<std::pair<HWND, long>> targets;
     for (const auto& row : rows) targets.push_back({row.window, row.item});
-    const std::vector<TReading> readings = Read(targets);
-    ASSERT_EQ(readings.size(), std::size(rows));
+    const std::vector<TLine> lines = Ask("read", targets);
     for (size_t index = 0; index < std::size(rows); ++index) {
         const auto& row = rows[index];
-        const TReading& reading = readings[index];
         SCOPED_TRACE(row.what);
-        EXPECT_EQ(reading.Result, "0x0");
-        EXPECT_EQ(reading.Role, row.role);
-        EXPECT_EQ(reading.Name, row.name);
-        EXPECT_EQ(reading.State, Hex(row.state));
-        EXPECT_EQ(reading.Action, row.action);
-    }
-    EXPECT_EQ(readings[13].Children, list.RowCount()) << "the list's children are its rows";
-}
-
-// The fields are the platform's edits, read by oleacc's own object. (Wine's
-// object does not say that an edit of a hidden page is invisible.)
-TEST_F(Accessibility, SpinEditsAndFlatEditsReadAsEditableText) {
-    SelectPage(12);
-    form->Boot12.bootdelay.SetValue(7);
-    form->Boot13.dialogcaption.SetText("Notice");
-    const struct {
-        const char* what;
-        HWND window;
-        std::string value;
-    } rows[] = {
-        {"spin edit", form->Boot12.bootdelay.Handle(), "7"},
-        {"flat edit", form->Boot13.dialogcaption.Handle(), "Notice"},
-    };
-    std::vector<std::pair<HWND, long>> targets;
-    for (const auto& row : rows) targets.push_back({row.window, 0});
-    const std::vector<TReading> readings = Read(targets);
-    for (size_t index = 0; index < std::size(rows); ++index) {
-        SCOPED_TRACE(rows[index].what);
-        EXPECT_EQ(readings[index].Role, ROLE_SYSTEM_TEXT);
-        EXPECT_EQ(readings[index].Value, rows[index].value);
-        EXPECT_EQ(readings[index].State, Hex(Focusable));
+        EXPECT_EQ(lines[index], (TLine{"0x0", std::to_string(row.role), Hex(row.state), std::to_string(row.children),
+                                       row.name, row.action}));
     }
 }
 
@@ -202,14 +153,14 @@ TEST_F(Accessibility, DefaultActionsDoWhatAClickDoesAndNothingWhereAClickCannot)
     const reg::TValue clearDocsBefore = reg::Read(HKEY_CURRENT_USER, ExplorerPolicies, "ClearRecentDocsOnExit");
     const std::string refused = Hex(DISP_E_MEMBERNOTFOUND);
 
-    EXPECT_EQ(DoDefaultActions({{page.cleardocs.Handle(), 0}, {page.bapplydesk2.Handle(), 0}}),
-              (std::vector<std::string>{refused, refused}))
+    EXPECT_EQ(Ask("do", {{page.cleardocs.Handle(), 0}, {page.bapplydesk2.Handle(), 0}}),
+              (std::vector<TLine>{{refused}, {refused}}))
         << "a disabled box and a disabled button";
     EXPECT_FALSE(page.cleardocs.Checked());
     EXPECT_EQ(reg::Read(HKEY_CURRENT_USER, ExplorerPolicies, "ClearRecentDocsOnExit").Data, clearDocsBefore.Data);
     EXPECT_EQ(shell.Broadcasts, 0);
 
-    EXPECT_EQ(DoDefaultActions({{page.disfilemenu.Handle(), 0}}), std::vector<std::string>{"0x0"});
+    EXPECT_EQ(Ask("do", {{page.disfilemenu.Handle(), 0}}), std::vector<TLine>{{"0x0"}});
     EXPECT_TRUE(page.disfilemenu.Checked());
     const reg::TValue stored = reg::Read(HKEY_CURRENT_USER, ExplorerPolicies, "NoFileMenu");
     EXPECT_TRUE(stored.Exists);
@@ -217,12 +168,13 @@ TEST_F(Accessibility, DefaultActionsDoWhatAClickDoesAndNothingWhereAClickCannot)
     EXPECT_EQ(stored.Dword(), 1u);
     EXPECT_TRUE(page.bapplydesk2.Enabled()) << "the box's handler ran";
 
-    const std::vector<TReading> after = Read({{page.disfilemenu.Handle(), 0}, {page.cleardocs.Handle(), 0}});
-    EXPECT_EQ(after[0].State, Hex(STATE_SYSTEM_CHECKED | Focusable | STATE_SYSTEM_FOCUSED)) << "focused as by a click";
-    EXPECT_EQ(after[0].Action, "Uncheck");
-    EXPECT_EQ(after[1].State, Hex(Unavailable));
+    const std::vector<TLine> after = Ask("read", {{page.disfilemenu.Handle(), 0}, {page.cleardocs.Handle(), 0}});
+    ASSERT_EQ(after[0].size(), fAction + 1u);
+    EXPECT_EQ(after[0][fState], Hex(STATE_SYSTEM_CHECKED | Focusable | STATE_SYSTEM_FOCUSED)) << "focused by it";
+    EXPECT_EQ(after[0][fAction], "Uncheck");
+    EXPECT_EQ(after[1][fState], Hex(Unavailable));
 
-    EXPECT_EQ(DoDefaultActions({{page.bapplydesk2.Handle(), 0}}), std::vector<std::string>{"0x0"});
+    EXPECT_EQ(Ask("do", {{page.bapplydesk2.Handle(), 0}}), std::vector<TLine>{{"0x0"}});
     EXPECT_EQ(shell.Broadcasts, 1);
     ASSERT_EQ(shell.MessageBoxes.size(), 1u);
     EXPECT_EQ(shell.MessageBoxes[0].Text, NoticeA);
@@ -237,26 +189,34 @@ TEST_F(Accessibility, SectionListRowsAreFoundAndWorkedAsOnTheScreen) {
     MapWindowPoints(list.Handle(), HWND_DESKTOP, reinterpret_cast<POINT*>(&row), 2);
     const POINT centre{(row.left + row.right) / 2, (row.top + row.bottom) / 2};
 
-    const auto answers = AskReader({"where:" + Target(list.Handle(), ItemOf(2, 1)),
-                                    "hit:" + listHandle + ":" + std::to_string(centre.x) + ":" +
-                                        std::to_string(centre.y),
-                                    "do:" + Target(list.Handle(), ItemOf(3))});
-    EXPECT_EQ(answers[0], (std::vector<std::string>{"0x0", std::to_string(row.left), std::to_string(row.top),
-                                                     std::to_string(row.right - row.left),
-                                                     std::to_string(row.bottom - row.top)}));
-    EXPECT_EQ(answers[1], (std::vector<std::string>{"0x0", std::to_string(ItemOf(2, 1))}));
-    EXPECT_EQ(answers[2], std::vector<std::string>{"0x0"});
+    const std::vector<TLine> answers =
+        AskReader({"where:" + Target(list.Handle(), ItemOf(2, 1)),
+                   "hit:" + listHandle + ":" + std::to_string(centre.x) + ":" + std::to_string(centre.y),
+                   "do:" + Target(list.Handle(), ItemOf(3))});
+    EXPECT_EQ(answers[0], (TLine{"0x0", std::to_string(row.left), std::to_string(row.top),
+                                 std::to_string(row.right - row.left), std::to_string(row.bottom - row.top)}));
+    EXPECT_EQ(answers[1], (TLine{"0x0", std::to_string(ItemOf(2, 1))}));
+    EXPECT_EQ(answers[2], TLine{"0x0"});
     EXPECT_EQ(list.Section(3).State, TSectionState::lssExpanded) << "Expand opened the section";
 
-    EXPECT_EQ(DoDefaultActions({{list.Handle(), ItemOf(3, 1)}}), std::vector<std::string>{"0x0"});
+    EXPECT_EQ(Ask("do", {{list.Handle(), ItemOf(3, 1)}}), std::vector<TLine>{{"0x0"}});
     EXPECT_EQ(form->Notebook1.PageIndex(), 13) << "Open showed the sub-item's page";
 
     const long logon = ItemOf(3, 1);
-    const auto focus = AskReader({"focus:" + listHandle, "read:" + Target(list.Handle(), logon)});
-    EXPECT_EQ(focus[0], (std::vector<std::string>{"0x0", std::to_string(logon)}));
-    ASSERT_GE(focus[1].size(), 6u);
-    EXPECT_EQ(focus[1][4], "Windows Logon");
-    EXPECT_EQ(focus[1][2], Hex(STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTABLE | Focusable));
+    const std::vector<TLine> focus = AskReader({"focus:" + listHandle, "read:" + Target(list.Handle(), logon)});
+    EXPECT_EQ(focus[0], (TLine{"0x0", std::to_string(logon)}));
+    EXPECT_EQ(focus[1], (TLine{"0x0", std::to_string(ROLE_SYSTEM_OUTLINEITEM),
+                               Hex(STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED | Selectable), "-1", "Windows Logon",
+                               "Open"}));
+
+    for (int section = 0; section < list.SectionCount(); ++section)
+        list.SetSectionState(section, TSectionState::lssExpanded);
+    SendMessageA(list.Handle(), LB_SETTOPINDEX, 0, 0);
+    ASSERT_TRUE(list.VerticalScrollBarShown()) << "the rows outgrow the list";
+    const std::vector<TLine> ends = Ask("read", {{list.Handle(), 1}, {list.Handle(), list.RowCount()}});
+    ASSERT_EQ(ends[1].size(), fAction + 1u);
+    EXPECT_EQ(StateOf(ends[0]) & STATE_SYSTEM_OFFSCREEN, 0) << "the first row";
+    EXPECT_NE(StateOf(ends[1]) & STATE_SYSTEM_OFFSCREEN, 0) << "the last row";
 }
 
 // Asked in this process: a reader that keeps an object past its window.
@@ -332,7 +292,7 @@ TEST_F(Accessibility, RaisesTheEventsOfTheStandardControls) {
         {"select a row", [&] { SendMessageA(list.Handle(), LB_SETCURSEL, RowOf(0, 0), 0); },
          {client(EVENT_OBJECT_SELECTION, list, ItemOf(0, 0))}},
         {"focus the list", [&] { list.SetFocus(); }, {client(EVENT_OBJECT_FOCUS, list, ItemOf(0, 0))}},
-        {"move the selection by key", [&] { PressKey(VK_DOWN); },
+        {"move the selection by key", [&] { SendMessageA(list.Handle(), WM_KEYDOWN, VK_DOWN, 0); },
          {client(EVENT_OBJECT_FOCUS, list, ItemOf(0, 1)), client(EVENT_OBJECT_SELECTION, list, ItemOf(0, 1))}},
         {"open a section", [&] { list.SetSectionState(3, TSectionState::lssExpanded); },
          {client(EVENT_OBJECT_REORDER, list), client(EVENT_OBJECT_STATECHANGE, list, ItemOf(3))}},
