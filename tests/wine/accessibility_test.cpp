@@ -121,6 +121,8 @@ TEST_F(Accessibility, EveryKindOfControlReadsAsItsStandardControlFromAnotherProc
         {"label of a hidden page", form->Boot12.Label5.Handle(), 0, ROLE_SYSTEM_STATICTEXT,
          form->Boot12.Label5.Text(), STATE_SYSTEM_READONLY | Invisible, "", 0},
         {"page icon", drives.Image.Handle(), 0, ROLE_SYSTEM_GRAPHIC, "", STATE_SYSTEM_READONLY, "", 0},
+        {"page", drives.Handle(), 0, ROLE_SYSTEM_PROPERTYPAGE, "Drives Access", 0, "", 2},  // title and options
+        {"hidden page", form->Boot12.Handle(), 0, ROLE_SYSTEM_PROPERTYPAGE, "Boot Settings", Invisible, "", 2},
         // The platform's edits, read by oleacc's own object; Wine's does not
         // say that an edit of a hidden page is invisible.
         {"spin edit", form->Boot12.bootdelay.Handle(), 0, ROLE_SYSTEM_TEXT, "", Focusable, "", 1},
