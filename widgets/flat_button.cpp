@@ -1,7 +1,6 @@
 #include "widgets/flat_button.h"
 
 #include "widgets/caption_text.h"
-
 #include "widgets/panel.h"
 
 #include <oleacc.h>
