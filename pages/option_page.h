@@ -18,6 +18,7 @@ public:
     // The page loader: reads what is stored now and shows it. Runs every time
     // the page's sub-item is selected, before the page is shown.
     virtual void PageLoader() = 0;
+    std::string Title() const override { return ProLabel.Text(); }
 
     TPanel titlePanel;
     TProLabel ProLabel;

@@ -19,14 +19,16 @@ void PaintParentBackground(HWND window, HDC dc) {
     SetViewportOrgEx(dc, saved.x, saved.y, nullptr);
 }
 
-bool CanFocus(HWND window) {
-    if (!IsWindowVisible(window)) return false;
+bool EnabledUpToTop(HWND window) {
+    const HWND top = GetAncestor(window, GA_ROOT);
     for (HWND enabled = window; enabled; enabled = GetAncestor(enabled, GA_PARENT)) {
         if (!IsWindowEnabled(enabled)) return false;
-        if (enabled == GetAncestor(window, GA_ROOT)) break;
+        if (enabled == top) break;
     }
     return true;
 }
+
+bool CanFocus(HWND window) { return IsWindowVisible(window) && EnabledUpToTop(window); }
 
 namespace {
 

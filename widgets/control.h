@@ -26,6 +26,10 @@ COLORREF ColorOf(HWND window);
 // their background transparent.
 void PaintParentBackground(HWND window, HDC dc);
 
+// Whether a window and every window above it, up to its top-level window,
+// are enabled.
+bool EnabledUpToTop(HWND window);
+
 // Whether a window can take the keyboard focus: shown, and enabled up to
 // its top-level window.
 bool CanFocus(HWND window);

@@ -1,6 +1,9 @@
 #include "widgets/flat_button.h"
 
+#include "widgets/caption_text.h"
 #include "widgets/panel.h"
+
+#include <oleacc.h>
 
 TFlatButton::TFlatButton() { ButtonHoverTracker().AddUser(); }
 
@@ -140,6 +143,21 @@ void TFlatButton::Released() {
     Repaint();
 }
 
+TAccessibleInfo TFlatButton::Describe(long) const {
+    TAccessibleInfo info{ROLE_SYSTEM_PUSHBUTTON, WithoutAccelerator(Text()), WindowState(Handle(), true), "Press"};
+    if (dragging_ && state_ == TState::bsDown) info.State |= STATE_SYSTEM_PRESSED;
+    if (hovered_) info.State |= STATE_SYSTEM_HOTTRACKED;
+    return info;
+}
+
+void TFlatButton::DoDefaultAction(long) { Clicked(); }
+
+// The click of the accelerator and of a reader; a disabled button, or one
+// on a disabled panel, does nothing.
+void TFlatButton::Clicked() {
+    if (EnabledUpToTop(Handle()) && OnClick) OnClick();
+}
+
 void TFlatButton::PaintTo(HDC dc) {
     SIZE size = ClientSize();
     RECT all{0, 0, size.cx, size.cy};
@@ -236,7 +254,7 @@ LRESULT TFlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // caption's accelerator is typed.
         return DLGC_BUTTON;
     case BM_CLICK:
-        if (Enabled() && OnClick) OnClick();
+        Clicked();
         return 0;
     case WM_CAPTURECHANGED:
         if (dragging_ && reinterpret_cast<HWND>(lParam) != Handle()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/accessible.h"
 #include "widgets/adv_colors.h"
 #include "widgets/control.h"
 #include "widgets/hover_tracker.h"
@@ -8,8 +9,9 @@
 
 // The self-drawn push button of the window (the Apply Changes buttons): a
 // flat frame that turns raised under the mouse and sunken while pressed.
-// OnClick is raised on a release over the button after a press on it.
-class TFlatButton : public TCustomControl, private THoverTarget {
+// OnClick is raised on a release over the button after a press on it. To a
+// screen reader it is the standard push button.
+class TFlatButton : public TCustomControl, public TAccessibleControl, private THoverTarget {
 public:
     enum class TState { bsUp, bsDisabled, bsDown, bsExclusive };
 
@@ -41,6 +43,9 @@ public:
 
     void PaintTo(HDC dc) override;
 
+    TAccessibleInfo Describe(long item) const override;
+    void DoDefaultAction(long item) override;
+
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -53,6 +58,7 @@ private:
     void Repaint();
     void DeriveColors();
     void EnabledChanged();
+    void Clicked();
 
     TState state_ = TState::bsUp;
     bool hovered_ = false;

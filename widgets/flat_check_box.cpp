@@ -1,5 +1,9 @@
 #include "widgets/flat_check_box.h"
 
+#include "widgets/caption_text.h"
+
+#include <oleacc.h>
+
 TFlatCheckBox::TFlatCheckBox() { CheckBoxHoverTracker().AddUser(); }
 
 TFlatCheckBox::~TFlatCheckBox() { CheckBoxHoverTracker().RemoveUser(*this); }
@@ -16,6 +20,7 @@ void TFlatCheckBox::SetChecked(bool checked) {
     if (checked == checked_) return;
     checked_ = checked;
     Repaint();
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE, Handle());
     if (OnClick) OnClick();
 }
 
@@ -170,6 +175,18 @@ void TFlatCheckBox::MouseLeft() {
     CheckBoxHoverTracker().Release(*this);
     RedrawBox();
 }
+
+TAccessibleInfo TFlatCheckBox::Describe(long) const {
+    TAccessibleInfo info{ROLE_SYSTEM_CHECKBUTTON, WithoutAccelerator(Text()), WindowState(Handle(), true),
+                         checked_ ? "Uncheck" : "Check"};
+    if (checked_) info.State |= STATE_SYSTEM_CHECKED;
+    if (pressed_) info.State |= STATE_SYSTEM_PRESSED;
+    if (hovered_) info.State |= STATE_SYSTEM_HOTTRACKED;
+    return info;
+}
+
+// What a click does, by the way the dialog manager clicks.
+void TFlatCheckBox::DoDefaultAction(long) { AcceleratorPressed(); }
 
 void TFlatCheckBox::AcceleratorPressed() {
     if (!CanFocus(Handle())) return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/accessible.h"
 #include "widgets/adv_colors.h"
 #include "widgets/control.h"
 #include "widgets/hover_tracker.h"
@@ -11,8 +12,9 @@ enum class TCheckBoxLayout { checkboxLeft, checkboxRight };
 // The self-drawn check box of every option. Setting Checked to a new state
 // raises OnClick, whoever sets it (mouse, Space, accelerator or code);
 // setting the state it already has raises nothing. The accelerator of the
-// caption reaches the box from the dialog manager as a button click.
-class TFlatCheckBox : public TCustomControl, private THoverTarget {
+// caption reaches the box from the dialog manager as a button click. To a
+// screen reader it is the standard check box.
+class TFlatCheckBox : public TCustomControl, public TAccessibleControl, private THoverTarget {
 public:
     TFlatCheckBox();
     ~TFlatCheckBox() override;
@@ -49,6 +51,9 @@ public:
     void DrawBoxTo(HDC dc);
     RECT BoxRect() const;
     RECT CaptionRect() const;
+
+    TAccessibleInfo Describe(long item) const override;
+    void DoDefaultAction(long item) override;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

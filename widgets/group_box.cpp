@@ -1,6 +1,9 @@
 #include "widgets/group_box.h"
 
+#include "widgets/caption_text.h"
 #include "widgets/panel.h"
+
+#include <oleacc.h>
 
 namespace {
 const int CaptionLeft = 8;
@@ -51,6 +54,10 @@ void TGroupBox::PaintTo(HDC dc) {
     DrawTextA(dc, caption.c_str(), -1, &shifted, format);
     SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
     DrawTextA(dc, caption.c_str(), -1, &captionRect, format);
+}
+
+TAccessibleInfo TGroupBox::Describe(long) const {
+    return {ROLE_SYSTEM_GROUPING, WithoutAccelerator(Text()), WindowState(Handle(), false), ""};
 }
 
 LRESULT TGroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -7,6 +7,8 @@ void TLabel::Create(HWND parent, const std::string& caption, const TBounds& boun
     CreateHandle({nullptr, caption, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, bounds, parent});
 }
 
+TAccessibleInfo TLabel::Describe(long) const { return StaticTextInfo(Handle(), Text()); }
+
 void TLabel::PaintTo(HDC dc) {
     SIZE size = ClientSize();
     RECT all{0, 0, size.cx, size.cy};

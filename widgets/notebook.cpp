@@ -1,5 +1,7 @@
 #include "widgets/notebook.h"
 
+#include <oleacc.h>
+
 namespace {
 void Fill(HDC dc, SIZE size, COLORREF color) {
     RECT all{0, 0, size.cx, size.cy};
@@ -17,6 +19,10 @@ void TNotebookPage::CreatePage(HWND notebook, const std::string& name) {
 }
 
 void TNotebookPage::PaintTo(HDC dc) { Fill(dc, ClientSize(), Color()); }
+
+TAccessibleInfo TNotebookPage::Describe(long) const {
+    return {ROLE_SYSTEM_PROPERTYPAGE, Title(), WindowState(Handle(), false), ""};
+}
 
 void TNotebook::Create(HWND parent, const TBounds& bounds) {
     CreateHandle({nullptr, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,

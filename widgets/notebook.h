@@ -1,17 +1,21 @@
 #pragma once
 
+#include "widgets/accessible.h"
 #include "widgets/control.h"
 
 #include <vector>
 
 // One page of the notebook, the size of the notebook less its last pixel
-// column and row.
-class TNotebookPage : public TCustomControl {
+// column and row. Its window text is its name within the program; a screen
+// reader reads it as a property page with the title the user sees.
+class TNotebookPage : public TCustomControl, public TAccessibleControl {
 public:
     void CreatePage(HWND notebook, const std::string& name);
     const std::string& Name() const { return name_; }
+    virtual std::string Title() const { return ""; }
     COLORREF Color() const override { return clSilver; }
     void PaintTo(HDC dc) override;
+    TAccessibleInfo Describe(long item) const override;
 
 private:
     std::string name_;

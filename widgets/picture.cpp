@@ -1,5 +1,7 @@
 #include "widgets/picture.h"
 
+#include <oleacc.h>
+
 void TPicture::Create(HWND parent, const TBounds& bounds, int resource, TKind kind) {
     resource_ = resource;
     kind_ = kind;
@@ -9,6 +11,10 @@ void TPicture::Create(HWND parent, const TBounds& bounds, int resource, TKind ki
     else
         bitmap_ = static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, 0));
     CreateHandle({nullptr, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, bounds, parent});
+}
+
+TAccessibleInfo TPicture::Describe(long) const {
+    return {ROLE_SYSTEM_GRAPHIC, Text(), WindowState(Handle(), false) | STATE_SYSTEM_READONLY, ""};
 }
 
 TPicture::~TPicture() {

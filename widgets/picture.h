@@ -1,15 +1,18 @@
 #pragma once
 
+#include "widgets/accessible.h"
 #include "widgets/control.h"
 
 // A picture from the program's resources: a bitmap drawn at its size or
 // stretched to the control, or an icon drawn transparently.
-class TPicture : public TCustomControl {
+class TPicture : public TCustomControl, public TAccessibleControl {
 public:
     enum class TKind { Bitmap, StretchedBitmap, Icon };
     void Create(HWND parent, const TBounds& bounds, int resource, TKind kind);
     ~TPicture() override;
     void PaintTo(HDC dc) override;
+    // A standard picture control: a graphic, named by its window text.
+    TAccessibleInfo Describe(long item) const override;
     int Resource() const { return resource_; }
 
 private:

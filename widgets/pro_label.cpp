@@ -32,6 +32,8 @@ void TProLabel::Create(HWND parent, const std::string& caption, const TBounds& b
     CreateHandle({nullptr, caption, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, bounds, parent});
 }
 
+TAccessibleInfo TProLabel::Describe(long) const { return StaticTextInfo(Handle(), Text()); }
+
 void TProLabel::DrawCaption(HDC dc, RECT rect, COLORREF color) {
     std::string caption = Text();
     SetTextColor(dc, color);

@@ -3,6 +3,8 @@
 #include "widgets/common_controls.h"
 #include "widgets/panel.h"
 
+#include <oleacc.h>
+
 namespace {
 
 using InitializeFlatSBFunction = BOOL(WINAPI*)(HWND);
@@ -24,6 +26,20 @@ void DrawRowText(HDC dc, const std::string& text, RECT rect, HFONT font, COLORRE
 void Fill(HDC dc, const RECT& rect, COLORREF color) {
     TBrush brush(CreateSolidBrush(color));
     FillRect(dc, &rect, brush.Get());
+}
+
+// The messages after which another row may be selected.
+bool MayMoveSelection(UINT message) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_KEYDOWN:
+    case LB_SETCURSEL:
+    case LB_INSERTSTRING:
+    case LB_DELETESTRING:
+        return true;
+    default:
+        return false;
+    }
 }
 
 }  // namespace
@@ -72,8 +88,11 @@ void TSectionListBox::SetSectionState(int section, TSectionState state) {
         changed.State = state;
     }
     // The list box redraws the rows that moved; the header's node box changed too.
-    RECT header = RowRect(HeaderRowOf(sections_, section));
+    const int headerRow = HeaderRowOf(sections_, section);
+    RECT header = RowRect(headerRow);
     InvalidateRect(Handle(), &header, FALSE);
+    NotifyAccessible(EVENT_OBJECT_REORDER, Handle());
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE, Handle(), headerRow + 1);
 }
 
 void TSectionListBox::InsertRows(int section) {
@@ -129,18 +148,108 @@ void TSectionListBox::ActOnRow(int row) {
         OnSubItemClick(target.Section, target.SubItem);
 }
 
+int TSectionListBox::RowAt(POINT point) const {
+    LRESULT hit = SendMessageA(Handle(), LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
+    if (HIWORD(hit) != 0) return -1;
+    int row = LOWORD(hit);
+    RECT rect = RowRect(row);
+    return PtInRect(&rect, point) ? row : -1;  // not below the last row
+}
+
 // The whole header toggles, its sort strip included: no section here shows a
 // sort marker, so a strip that swallowed presses would only be a dead zone.
 void TSectionListBox::PressAt(POINT point) {
-    LRESULT hit = SendMessageA(Handle(), LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
-    if (HIWORD(hit) != 0) return;
-    int row = LOWORD(hit);
+    int row = RowAt(point);
+    if (row >= 0) ActOnRow(row);
+}
+
+TAccessibleInfo TSectionListBox::Describe(long item) const {
+    if (item > 0) return DescribeRow(static_cast<int>(item - 1));
+    return {ROLE_SYSTEM_OUTLINE, Text(), WindowState(Handle(), true), ""};
+}
+
+// A header reads as a tree node that opens and closes, a sub-item as a leaf
+// that opens its page.
+TAccessibleInfo TSectionListBox::DescribeRow(int row) const {
+    const std::vector<TSectionRow> rows = Rows();
+    if (row < 0 || row >= static_cast<int>(rows.size())) return {};
+    const TSectionRow& shown = rows[static_cast<size_t>(row)];
+    const TListSection& section = Section(shown.Section);
+    TAccessibleInfo info{ROLE_SYSTEM_OUTLINEITEM, "", 0, "Open"};
+    info.Name = shown.IsHeader ? section.Caption : section.SubItems[static_cast<size_t>(shown.SubItem)];
+    if (shown.IsHeader) {
+        const bool expanded = section.State == TSectionState::lssExpanded;
+        if (!section.SubItems.empty()) info.State |= expanded ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED;
+        info.DefaultAction = section.SubItems.empty() ? "" : expanded ? "Collapse" : "Expand";
+    }
+    if (!RowInView(row)) info.State |= STATE_SYSTEM_OFFSCREEN;
+    const long list = WindowState(Handle(), true);
+    if (list & STATE_SYSTEM_INVISIBLE) info.State |= STATE_SYSTEM_INVISIBLE;
+    if (list & STATE_SYSTEM_UNAVAILABLE) {
+        info.State |= STATE_SYSTEM_UNAVAILABLE;
+        return info;
+    }
+    info.State |= STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
+    if (row == SelectedRow()) info.State |= STATE_SYSTEM_SELECTED | (list & STATE_SYSTEM_FOCUSED);
+    return info;
+}
+
+bool TSectionListBox::RowInView(int row) const {
+    RECT client{};
+    GetClientRect(Handle(), &client);
     RECT rect = RowRect(row);
-    if (!PtInRect(&rect, point)) return;  // below the last row
+    RECT shown{};
+    return IntersectRect(&shown, &client, &rect) != FALSE;
+}
+
+bool TSectionListBox::ItemRect(long item, RECT& screen) const {
+    if (item < 1 || item > RowCount()) return false;
+    screen = RowRect(static_cast<int>(item - 1));
+    MapWindowPoints(Handle(), HWND_DESKTOP, reinterpret_cast<POINT*>(&screen), 2);
+    return true;
+}
+
+long TSectionListBox::ItemAt(POINT screen) const {
+    POINT point = screen;
+    ScreenToClient(Handle(), &point);
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    if (!PtInRect(&client, point)) return 0;
+    return RowAt(point) + 1;
+}
+
+long TSectionListBox::SelectedItem() const {
+    const int row = SelectedRow();
+    return row == LB_ERR ? 0 : row + 1;
+}
+
+// What a click on the row does: focus, selection, then the row's action.
+void TSectionListBox::DoDefaultAction(long item) {
+    if (item < 1 || item > RowCount() || !CanFocus(Handle())) return;
+    const int row = static_cast<int>(item - 1);
+    SetFocus();
+    SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
     ActOnRow(row);
 }
 
+// As the standard list box, the newly selected row is announced, and has
+// the focus while the list has.
+void TSectionListBox::SelectionMoved() {
+    const long item = SelectedItem();
+    if (item == 0) return;
+    if (Focused()) NotifyAccessible(EVENT_OBJECT_FOCUS, Handle(), item);
+    NotifyAccessible(EVENT_OBJECT_SELECTION, Handle(), item);
+}
+
 LRESULT TSectionListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!MayMoveSelection(message)) return HandleListMessage(message, wParam, lParam);
+    const int before = SelectedRow();
+    const LRESULT result = HandleListMessage(message, wParam, lParam);
+    if (Handle() && SelectedRow() != before) SelectionMoved();
+    return result;
+}
+
+LRESULT TSectionListBox::HandleListMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_LBUTTONDOWN: {
         LRESULT result = DefaultHandling(message, wParam, lParam);  // focus and selection

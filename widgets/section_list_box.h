@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/accessible.h"
 #include "widgets/control.h"
 #include "widgets/section_rows.h"
 
@@ -9,7 +10,8 @@
 // The navigation list: an owner-drawn list box of collapsible sections. A
 // press or Space on a header opens or closes its section; on a sub-item it
 // raises OnSubItemClick. Only the user's toggle raises the section events.
-class TSectionListBox : public TWindow {
+// To a screen reader it is an outline whose items are its rows.
+class TSectionListBox : public TWindow, public TAccessibleControl {
 public:
     // How a section draws its sub-item rows.
     struct TSectionLook {
@@ -34,6 +36,14 @@ public:
     RECT RowRect(int row) const;
     bool VerticalScrollBarShown() const;
 
+    // Item n is row n - 1.
+    TAccessibleInfo Describe(long item) const override;
+    long ItemCount() const override { return RowCount(); }
+    bool ItemRect(long item, RECT& screen) const override;
+    long ItemAt(POINT screen) const override;
+    long SelectedItem() const override;
+    void DoDefaultAction(long item) override;
+
     std::function<void(int section)> OnExpandSection;
     std::function<void(int section)> OnContractSection;
     std::function<void(int section, int subItem)> OnSubItemClick;
@@ -54,7 +64,13 @@ protected:
     bool HandleNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    LRESULT HandleListMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    TAccessibleInfo DescribeRow(int row) const;
+    bool RowInView(int row) const;  // scrolled into the list's client area
+    void SelectionMoved();
     void UseFlatScrollBar();
+    // The row under a point of the client area; -1 for none.
+    int RowAt(POINT point) const;
     void PressAt(POINT point);
     void ActOnRow(int row);
     void Toggle(int section);

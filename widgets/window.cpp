@@ -1,6 +1,7 @@
 #include "widgets/window.h"
 
 #include "app/application.h"
+#include "widgets/accessible.h"
 
 #include <exception>
 #include <stdexcept>
@@ -45,6 +46,31 @@ HWND NotifyingChild(UINT message, LPARAM lParam) {
     default:
         return nullptr;
     }
+}
+
+// A control that answers screen readers itself, for the messages by which
+// they ask it something.
+TAccessibleControl* AccessibleOf(TWindow* window, UINT message) {
+    if (message != WM_GETOBJECT && message != DoDefaultActionMessage) return nullptr;
+    return dynamic_cast<TAccessibleControl*>(window);
+}
+
+LRESULT AnswerReader(TAccessibleControl& control, HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETOBJECT) return AnswerGetObject(handle, wParam, lParam);
+    control.DoDefaultAction(static_cast<long>(wParam));
+    return 0;
+}
+
+// The events the platform raises for a standard control. The handler ran
+// first, so that a reader that asks at once reads the new state; it may
+// also have destroyed the control.
+void RaiseStandardEvent(HWND handle, UINT message) {
+    auto* control = dynamic_cast<TAccessibleControl*>(TWindow::FromHandle(handle));
+    if (!control) return;
+    if (message == WM_SETFOCUS)
+        NotifyAccessible(EVENT_OBJECT_FOCUS, handle, control->SelectedItem());
+    else
+        NotifyAccessible(EVENT_OBJECT_STATECHANGE, handle);
 }
 
 }  // namespace
@@ -120,7 +146,12 @@ LRESULT TWindow::Dispatch(TWindow* window, UINT message, WPARAM wParam, LPARAM l
         return result;
     }
     try {
-        return window->HandleMessage(message, wParam, lParam);
+        if (auto* accessible = AccessibleOf(window, message))
+            return AnswerReader(*accessible, window->handle_, message, wParam, lParam);
+        const HWND handle = window->handle_;
+        const LRESULT result = window->HandleMessage(message, wParam, lParam);
+        if (message == WM_SETFOCUS || message == WM_ENABLE) RaiseStandardEvent(handle, message);
+        return result;
     } catch (const std::exception& error) {
         Application().ShowException(error);
     } catch (...) {

@@ -112,6 +112,37 @@ TChildRun RunChild(const TChildRequest& request) {
     return run;
 }
 
+TChildRun RunPumping(const std::string& commandLine, const std::function<void()>& pump, DWORD timeoutMs) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    std::string command = commandLine;
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return {GetLastError(), false};
+    THandle processHandle(process.hProcess);
+    THandle threadHandle(process.hThread);
+
+    TChildRun run;
+    const DWORD started = GetTickCount();
+    HANDLE waitFor = process.hProcess;
+    while (MsgWaitForMultipleObjects(1, &waitFor, FALSE, 100, QS_ALLINPUT) != WAIT_OBJECT_0) {
+        pump();
+        if (GetTickCount() - started > timeoutMs) {
+            TerminateProcess(process.hProcess, 1);
+            WaitForSingleObject(process.hProcess, INFINITE);
+            run.Stalled = true;
+            break;
+        }
+    }
+    GetExitCodeProcess(process.hProcess, &run.ExitCode);
+    return run;
+}
+
+std::string BesideThisProgram(const std::string& name) {
+    const std::string program = ThisProgram();
+    return program.substr(0, program.find_last_of("\\/") + 1) + name;
+}
+
 std::string TemporaryPath(const std::string& suffix) {
     char directory[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, directory);

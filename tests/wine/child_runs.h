@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -46,6 +47,15 @@ struct TChildRequest {
 };
 
 TChildRun RunChild(const TChildRequest& request);
+
+// Runs another program and keeps handling this thread's messages through
+// `pump` until it ends, for a program that talks to this thread's windows
+// (a screen reader's questions arrive as sent messages and as calls into
+// this thread). Killed, and Stalled, after timeoutMs.
+TChildRun RunPumping(const std::string& commandLine, const std::function<void()>& pump, DWORD timeoutMs = 60000);
+
+// A file in the directory of this test program.
+std::string BesideThisProgram(const std::string& name);
 
 // A file name in the temporary directory, unique to this process.
 std::string TemporaryPath(const std::string& suffix);

@@ -1,0 +1,394 @@
+#include "widgets/accessible.h"
+
+#include "widgets/caption_text.h"
+#include "widgets/control.h"
+
+#include <oleacc.h>
+#include <oleidl.h>
+
+#include <new>
+#include <string>
+
+namespace {
+
+template <typename Function>
+Function Find(HMODULE library, const char* name) {
+    if (!library) return nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+// oleacc and COM are loaded when a reader first asks, so that a start
+// without one pays nothing for them. They stay loaded for the life of the
+// process: a reader may hold our objects after any window is gone.
+struct TAccessibilityLibrary {
+    decltype(&CreateStdAccessibleObject) CreateStandardObject = nullptr;
+    decltype(&LresultFromObject) ResultFromObject = nullptr;
+    decltype(&CoInitializeEx) InitializeCom = nullptr;
+    decltype(&CoUninitialize) UninitializeCom = nullptr;
+    decltype(&SysAllocStringLen) AllocateString = nullptr;
+
+    bool Loaded() const {
+        return CreateStandardObject && ResultFromObject && InitializeCom && UninitializeCom && AllocateString;
+    }
+};
+
+TAccessibilityLibrary LoadAccessibilityLibrary() {
+    TAccessibilityLibrary library;
+    HMODULE oleacc = LoadLibraryA("oleacc.dll");
+    HMODULE ole32 = LoadLibraryA("ole32.dll");
+    HMODULE oleaut32 = LoadLibraryA("oleaut32.dll");
+    library.CreateStandardObject =
+        Find<decltype(library.CreateStandardObject)>(oleacc, "CreateStdAccessibleObject");
+    library.ResultFromObject = Find<decltype(library.ResultFromObject)>(oleacc, "LresultFromObject");
+    library.InitializeCom = Find<decltype(library.InitializeCom)>(ole32, "CoInitializeEx");
+    library.UninitializeCom = Find<decltype(library.UninitializeCom)>(ole32, "CoUninitialize");
+    library.AllocateString = Find<decltype(library.AllocateString)>(oleaut32, "SysAllocStringLen");
+    return library;
+}
+
+const TAccessibilityLibrary& Library() {
+    static const TAccessibilityLibrary library = LoadAccessibilityLibrary();
+    return library;
+}
+
+// The window's thread joins a single-threaded apartment on the first
+// question, so that the calls of a reader in another process reach the
+// controls on their own thread, between its messages; it leaves the
+// apartment when the thread ends. A thread already in the multithreaded
+// apartment would get the calls on other threads, so it is not answered.
+class TApartment {
+public:
+    ~TApartment() {
+        if (joined_) Library().UninitializeCom();
+    }
+    bool Join() {
+        if (!tried_) {
+            tried_ = true;
+            joined_ = SUCCEEDED(Library().InitializeCom(nullptr, COINIT_APARTMENTTHREADED));
+        }
+        return joined_;
+    }
+
+private:
+    bool tried_ = false;
+    bool joined_ = false;
+};
+
+thread_local TApartment apartment;
+
+// Owns one reference to a COM object.
+template <typename Interface>
+class TComPtr {
+public:
+    TComPtr() = default;
+    explicit TComPtr(Interface* object) : object_(object) {}
+    ~TComPtr() {
+        if (object_) object_->Release();
+    }
+    TComPtr(const TComPtr&) = delete;
+    TComPtr& operator=(const TComPtr&) = delete;
+    TComPtr(TComPtr&& other) noexcept : object_(other.object_) { other.object_ = nullptr; }
+
+    Interface* Get() const { return object_; }
+    Interface* operator->() const { return object_; }
+    void** Out() { return reinterpret_cast<void**>(&object_); }
+
+private:
+    Interface* object_ = nullptr;
+};
+
+BSTR StringOf(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0],
+                                     static_cast<int>(wide.size()));
+    return Library().AllocateString(wide.data(), static_cast<UINT>(length > 0 ? length : 0));
+}
+
+// An empty text is no text, as the standard objects answer.
+HRESULT AnswerText(const std::string& text, BSTR* answer) {
+    if (!answer) return E_INVALIDARG;
+    *answer = nullptr;
+    if (text.empty()) return S_FALSE;
+    *answer = StringOf(text);
+    return *answer ? S_OK : E_OUTOFMEMORY;
+}
+
+HRESULT AnswerNumber(long number, VARIANT* answer) {
+    if (!answer) return E_INVALIDARG;
+    V_VT(answer) = VT_I4;
+    V_I4(answer) = number;
+    return S_OK;
+}
+
+// The client object of a control of ours. It holds the window handle only,
+// and finds the control at every call, so that a reader that keeps it after
+// the window is gone is told so instead of reaching a destroyed control.
+class TAccessibleObject final : public IAccessible, public IOleWindow {
+public:
+    TAccessibleObject(HWND window, TComPtr<IAccessible> standard)
+        : window_(window), standard_(std::move(standard)) {}
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (!object) return E_POINTER;
+        *object = nullptr;
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible))
+            *object = static_cast<IAccessible*>(this);
+        else if (iid == __uuidof(IOleWindow))
+            *object = static_cast<IOleWindow*>(this);
+        else
+            return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const LONG left = InterlockedDecrement(&references_);
+        if (left == 0) delete this;
+        return static_cast<ULONG>(left);
+    }
+
+    // IOleWindow, by which a reader finds the window of an object.
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
+        if (!window) return E_POINTER;
+        *window = window_;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+    // IDispatch
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        return Ask([&](TAccessibleControl&) { return standard_->GetTypeInfoCount(count); });
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
+        return Ask([&](TAccessibleControl&) { return standard_->GetTypeInfo(index, locale, info); });
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                            DISPID* ids) override {
+        return Ask([&](TAccessibleControl&) { return standard_->GetIDsOfNames(iid, names, count, locale, ids); });
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters,
+                                     VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override {
+        return Ask([&](TAccessibleControl&) {
+            return standard_->Invoke(id, iid, locale, flags, parameters, result, exception, argumentError);
+        });
+    }
+
+    // IAccessible
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        return Ask([&](TAccessibleControl&) { return standard_->get_accParent(parent); });
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
+        return Ask([&](TAccessibleControl& control) {
+            const long items = control.ItemCount();
+            if (items == 0) return standard_->get_accChildCount(count);
+            if (!count) return E_INVALIDARG;
+            *count = items;
+            return S_OK;
+        });
+    }
+    // Items are simple elements: they have no object of their own.
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
+        return Ask([&](TAccessibleControl& control) {
+            long item = 0;
+            if (!IsOwnItem(control, child, item) || item == CHILDID_SELF) return standard_->get_accChild(child, object);
+            if (!object) return E_INVALIDARG;
+            *object = nullptr;
+            return S_FALSE;
+        });
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        return Ask([&](TAccessibleControl& control) {
+            long item = 0;
+            if (!IsOwnItem(control, child, item)) return standard_->get_accName(child, name);
+            return AnswerText(control.Describe(item).Name, name);
+        });
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        return Ask([&](TAccessibleControl& control) {
+            return ForControlOnly(control, child, value, [&] { return standard_->get_accValue(child, value); });
+        });
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
+        return Ask([&](TAccessibleControl& control) {
+            return ForControlOnly(control, child, description,
+                                  [&] { return standard_->get_accDescription(child, description); });
+        });
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        return Ask([&](TAccessibleControl& control) {
+            long item = 0;
+            if (!IsOwnItem(control, child, item)) return standard_->get_accRole(child, role);
+            return AnswerNumber(control.Describe(item).Role, role);
+        });
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        return Ask([&](TAccessibleControl& control) {
+            long item = 0;
+            if (!IsOwnItem(control, child, item)) return standard_->get_accState(child, state);
+            return AnswerNumber(control.Describe(item).State, state);
+        });
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+        return Ask([&](TAccessibleControl& control) {
+            return ForControlOnly(control, child, help, [&] { return standard_->get_accHelp(child, help); });
+        });
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
+        return Ask([&](TAccessibleControl& control) {
+            return ForControlOnly(control, child, file,
+                                  [&] { return standard_->get_accHelpTopic(file, child, topic); });
+        });
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+        return Ask([&](TAccessibleControl& control) {
+            return ForControlOnly(control, child, shortcut,
+                                  [&] { return standard_->get_accKeyboardShortcut(child, shortcut); });
+        });
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
+        return Ask([&](TAccessibleControl& control) {
+            const long item = control.SelectedItem();
+            if (item == 0 || GetFocus() != window_) return standard_->get_accFocus(focus);
+            return AnswerNumber(item, focus);
+        });
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
+        return Ask([&](TAccessibleControl& control) {
+            const long item = control.SelectedItem();
+            if (item == 0) return standard_->get_accSelection(selection);
+            return AnswerNumber(item, selection);
+        });
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        return Ask([&](TAccessibleControl& control) {
+            long item = 0;
+            if (!IsOwnItem(control, child, item)) return standard_->get_accDefaultAction(child, action);
+            return AnswerText(control.Describe(item).DefaultAction, action);
+        });
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
+        return Ask([&](TAccessibleControl&) { return standard_->accSelect(flags, child); });
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override {
+        return Ask([&](TAccessibleControl& control) {
+            long item = 0;
+            if (!IsOwnItem(control, child, item) || item == CHILDID_SELF)
+                return standard_->accLocation(left, top, width, height, child);
+            RECT rect{};
+            if (!left || !top || !width || !height) return E_INVALIDARG;
+            if (!control.ItemRect(item, rect)) return S_FALSE;
+            *left = rect.left;
+            *top = rect.top;
+            *width = rect.right - rect.left;
+            *height = rect.bottom - rect.top;
+            return S_OK;
+        });
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
+        return Ask([&](TAccessibleControl&) { return standard_->accNavigate(direction, start, end); });
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override {
+        return Ask([&](TAccessibleControl& control) {
+            const long item = control.ItemAt({x, y});
+            if (item == 0) return standard_->accHitTest(x, y, child);
+            return AnswerNumber(item, child);
+        });
+    }
+    // Checked now, so that the reader hears of an action that cannot run
+    // (disabled, or hidden on a page not shown);
+    // run later, from the control's queue, as a click is.
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        return Ask([&](TAccessibleControl& control) {
+            long item = 0;
+            if (!IsOwnItem(control, child, item)) return standard_->accDoDefaultAction(child);
+            const TAccessibleInfo info = control.Describe(item);
+            const long refused = STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE;
+            if (info.DefaultAction.empty() || (info.State & refused)) return DISP_E_MEMBERNOTFOUND;
+            return PostMessageA(window_, DoDefaultActionMessage, static_cast<WPARAM>(item), 0) ? S_OK : E_FAIL;
+        });
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+        return Ask([&](TAccessibleControl&) { return standard_->put_accName(child, name); });
+    }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+        return Ask([&](TAccessibleControl&) { return standard_->put_accValue(child, value); });
+    }
+
+private:
+    ~TAccessibleObject() = default;
+
+    // A reader's call comes through the platform's stub, which no error may
+    // cross: one that escapes an answer becomes the call's result.
+    template <typename Answer>
+    HRESULT Ask(Answer answer) const {
+        auto* control = dynamic_cast<TAccessibleControl*>(TWindow::FromHandle(window_));
+        if (!control) return CO_E_OBJNOTCONNECTED;
+        try {
+            return answer(*control);
+        } catch (const std::bad_alloc&) {
+            return E_OUTOFMEMORY;
+        } catch (...) {
+            return E_FAIL;
+        }
+    }
+
+    // Whether a child id names the control or one of its own items; any
+    // other is left to the standard object (child windows, or an error).
+    static bool IsOwnItem(const TAccessibleControl& control, const VARIANT& child, long& item) {
+        if (V_VT(&child) != VT_I4) return false;
+        item = V_I4(&child);
+        return item == CHILDID_SELF || (item > 0 && item <= control.ItemCount());
+    }
+
+    // Texts that only the control as a whole has; its items have none.
+    template <typename Standard>
+    static HRESULT ForControlOnly(const TAccessibleControl& control, const VARIANT& child, BSTR* text,
+                                  Standard standard) {
+        long item = 0;
+        if (!IsOwnItem(control, child, item) || item == CHILDID_SELF) return standard();
+        return AnswerText(std::string(), text);
+    }
+
+    HWND window_;
+    TComPtr<IAccessible> standard_;
+    LONG references_ = 1;
+};
+
+bool IsClientObject(LPARAM objectId) {
+    return static_cast<DWORD>(objectId) == static_cast<DWORD>(OBJID_CLIENT);
+}
+
+}  // namespace
+
+LRESULT AnswerGetObject(HWND window, WPARAM flags, LPARAM objectId) {
+    if (!IsClientObject(objectId)) return 0;
+    const TAccessibilityLibrary& library = Library();
+    if (!library.Loaded() || !apartment.Join()) return 0;
+    TComPtr<IAccessible> standard;
+    if (FAILED(library.CreateStandardObject(window, OBJID_CLIENT, __uuidof(IAccessible), standard.Out())) ||
+        !standard.Get())
+        return 0;
+    auto* created = new (std::nothrow) TAccessibleObject(window, std::move(standard));
+    if (!created) return 0;
+    TComPtr<IAccessible> object(created);
+    return library.ResultFromObject(__uuidof(IAccessible), flags, object.Get());
+}
+
+void NotifyAccessible(DWORD event, HWND window, long item) {
+    if (window) NotifyWinEvent(event, window, OBJID_CLIENT, item);
+}
+
+TAccessibleInfo StaticTextInfo(HWND window, const std::string& caption) {
+    return {ROLE_SYSTEM_STATICTEXT, WithoutAccelerator(caption), WindowState(window, false) | STATE_SYSTEM_READONLY,
+            ""};
+}
+
+long WindowState(HWND window, bool takesFocus) {
+    long state = 0;
+    if (!IsWindowVisible(window)) state |= STATE_SYSTEM_INVISIBLE;
+    if (!EnabledUpToTop(window)) return state | STATE_SYSTEM_UNAVAILABLE;
+    if (takesFocus) state |= STATE_SYSTEM_FOCUSABLE;
+    if (takesFocus && GetFocus() == window) state |= STATE_SYSTEM_FOCUSED;
+    return state;
+}
