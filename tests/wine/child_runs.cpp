@@ -47,21 +47,25 @@ std::string ThisProgram() {
 
 }  // namespace
 
-TChildProcess::TChildProcess(const std::string& arguments, const TEnvironment& environment,
+TChildProcess::TChildProcess(const std::string& commandLine, const TEnvironment& environment,
                              const std::string& outputPath) {
     SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-    THandle output(CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    THandle output(outputPath.empty() ? nullptr
+                                      : CreateFileA(outputPath.c_str(), GENERIC_WRITE,
+                                                    FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, CREATE_ALWAYS,
+                                                    FILE_ATTRIBUTE_NORMAL, nullptr));
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = output.Get();
-    startup.hStdError = output.Get();
-
-    std::string commandLine = "\"" + ThisProgram() + "\" " + arguments;
+    if (output.Get()) {
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+        startup.hStdOutput = output.Get();
+        startup.hStdError = output.Get();
+    }
+    std::string command = commandLine;
     TScopedEnvironment scoped(environment);
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process_)) {
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, output.Get() ? TRUE : FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
         startError_ = GetLastError();
         process_ = {};
     }
@@ -91,7 +95,8 @@ DWORD TChildProcess::ExitCode() const {
 }
 
 TChildRun RunChild(const TChildRequest& request) {
-    TChildProcess child("--gtest_filter=" + request.GtestFilter, request.Environment, request.OutputPath);
+    TChildProcess child(ThisProgramWith("--gtest_filter=" + request.GtestFilter), request.Environment,
+                        request.OutputPath);
     if (!child.Started()) return {child.StartError(), false};
 
     TChildRun run;
@@ -113,30 +118,24 @@ TChildRun RunChild(const TChildRequest& request) {
 }
 
 TChildRun RunPumping(const std::string& commandLine, const std::function<void()>& pump, DWORD timeoutMs) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    std::string command = commandLine;
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return {GetLastError(), false};
-    THandle processHandle(process.hProcess);
-    THandle threadHandle(process.hThread);
-
+    TChildProcess child(commandLine);
+    if (!child.Started()) return {child.StartError(), false};
     TChildRun run;
     const DWORD started = GetTickCount();
-    HANDLE waitFor = process.hProcess;
-    while (MsgWaitForMultipleObjects(1, &waitFor, FALSE, 100, QS_ALLINPUT) != WAIT_OBJECT_0) {
+    HANDLE process = child.Process();
+    while (MsgWaitForMultipleObjects(1, &process, FALSE, 100, QS_ALLINPUT) != WAIT_OBJECT_0) {
         pump();
         if (GetTickCount() - started > timeoutMs) {
-            TerminateProcess(process.hProcess, 1);
-            WaitForSingleObject(process.hProcess, INFINITE);
+            child.Kill();
             run.Stalled = true;
             break;
         }
     }
-    GetExitCodeProcess(process.hProcess, &run.ExitCode);
+    run.ExitCode = child.ExitCode();
     return run;
 }
+
+std::string ThisProgramWith(const std::string& arguments) { return "\"" + ThisProgram() + "\" " + arguments; }
 
 std::string BesideThisProgram(const std::string& name) {
     const std::string program = ThisProgram();

@@ -9,12 +9,13 @@
 
 using TEnvironment = std::vector<std::pair<std::string, std::string>>;
 
-// This test program run again as another process, beside the caller: the
-// caller goes on (and handles its messages) while the child works.
+// Another process beside the caller: the caller goes on (and handles its
+// messages) while the child works.
 class TChildProcess {
 public:
-    // The child's standard output and error go to outputPath.
-    TChildProcess(const std::string& arguments, const TEnvironment& environment, const std::string& outputPath);
+    // The child's standard output and error go to outputPath, if given.
+    explicit TChildProcess(const std::string& commandLine, const TEnvironment& environment = {},
+                           const std::string& outputPath = "");
     ~TChildProcess();  // a child still running is killed
     TChildProcess(const TChildProcess&) = delete;
     TChildProcess& operator=(const TChildProcess&) = delete;
@@ -25,11 +26,15 @@ public:
     bool Ended(DWORD waitMs = 0) const;
     void Kill();
     DWORD ExitCode() const;
+    HANDLE Process() const { return process_.hProcess; }
 
 private:
     PROCESS_INFORMATION process_{};
     DWORD startError_ = 0;
 };
+
+// The command line that runs this test program again with these arguments.
+std::string ThisProgramWith(const std::string& arguments);
 
 // Runs this test program again as a separate process, so that work which
 // may crash or hang cannot take the calling test down with it.

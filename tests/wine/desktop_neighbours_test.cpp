@@ -17,8 +17,9 @@ using TNeighbour = std::function<std::shared_ptr<void>()>;
 
 std::shared_ptr<void> AnotherProgramsWindow() {
     const std::string title = "neighbour " + std::to_string(GetCurrentProcessId());
-    auto child = std::make_shared<TChildProcess>(std::string(ForeignWindowArgument) + " \"" + title + "\"",
-                                                 TEnvironment{}, TemporaryPath("neighbour.out"));
+    const std::string arguments = std::string(ForeignWindowArgument) + " \"" + title + "\"";
+    auto child = std::make_shared<TChildProcess>(ThisProgramWith(arguments), TEnvironment{},
+                                                 TemporaryPath("neighbour.out"));
     HWND window = nullptr;
     for (int i = 0; i < 500 && !window && !child->Ended(); ++i) {
         Pump(10);
@@ -78,8 +79,8 @@ TEST_F(DesktopNeighbours, AnotherProgramReadsTheHintThatIsShown) {
         MoveMouseTo(place.Over(*form), {30, 8});
         const std::string outputPath = TemporaryPath("bar.out");
         {
-            TChildProcess reader(std::string(ReadStatusBarArgument) + " " +
-                                     std::to_string(reinterpret_cast<UINT_PTR>(form->statbar1.Handle())),
+            TChildProcess reader(ThisProgramWith(std::string(ReadStatusBarArgument) + " " +
+                                                 std::to_string(reinterpret_cast<UINT_PTR>(form->statbar1.Handle()))),
                                  {}, outputPath);
             for (int i = 0; i < 1000 && !reader.Ended(); ++i) Pump(5);
             ASSERT_TRUE(reader.Ended()) << "the reader did not finish";
