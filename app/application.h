@@ -28,6 +28,8 @@ public:
     // The hidden window that owns the main window and carries the taskbar
     // button; made on first use.
     HWND Handle();
+    // Shows that window, and so the button; the main window shows without it.
+    void ShowTaskbarButton() { window_.ShowButton(); }
     void Minimize();
 
     TShellServices& Shell() { return *shell_; }

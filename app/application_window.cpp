@@ -17,11 +17,19 @@ void SetProgramIcons(HWND window) {
     SetIcon(window, ICON_SMALL, 16);
 }
 
-// Visible, so that it has a button, but of no size, so that it is never seen.
+// Of no size, so that it is never seen; it is shown, and has its button,
+// from ShowButton.
 void TApplicationWindow::Create(const std::string& title) {
-    CreateHandle({nullptr, title, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE, 0,
+    CreateHandle({nullptr, title, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0,
                   {GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0}, nullptr});
+}
+
+// Showing it takes the activation and an icon load or two: done once the
+// main window has been painted.
+void TApplicationWindow::ShowButton() {
+    if (!Handle() || IsWindowVisible(Handle())) return;
     SetProgramIcons(Handle());
+    ShowWindow(Handle(), SW_SHOWNA);
 }
 
 void TApplicationWindow::Minimize(HWND mainWindow) {

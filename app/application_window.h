@@ -12,6 +12,7 @@ class TApplicationWindow : public TWindow {
 public:
     void Create(const std::string& title);
     void SetTitle(const std::string& title) { SetText(title); }
+    void ShowButton();
 
     // Hides the main window and minimises the button, as minimising the
     // main window does.

@@ -56,6 +56,7 @@ TForm1::TForm1() {
     Default.Create(Notebook1);
     Notebook1.SetPageIndex(0);
     Application().OnIdle = [this] {
+        Application().ShowTaskbarButton();
         CreateStatusBar();
         CreateOptionPages();
     };

@@ -17,6 +17,9 @@ BOOL CALLBACK FindVisibleTopLevel(HWND window, LPARAM data) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     if (owner != search->ProcessId || !IsWindowVisible(window)) return TRUE;
+    // Tavrel's application window, which carries the taskbar button, has no size.
+    RECT bounds{};
+    if (!GetWindowRect(window, &bounds) || IsRectEmpty(&bounds)) return TRUE;
     search->Found = window;
     return FALSE;
 }
