@@ -198,11 +198,9 @@ public:
         });
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        return Ask([&](TAccessibleControl& control) {
-            long item = 0;
-            if (!IsOwnItem(control, child, item)) return standard_->get_accName(child, name);
-            return AnswerText(control.Describe(item).Name, name);
-        });
+        return AskDescribed(
+            child, [&] { return standard_->get_accName(child, name); },
+            [&](const TAccessibleInfo& info) { return AnswerText(info.Name, name); });
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
         return Ask([&](TAccessibleControl& control) {
@@ -216,18 +214,14 @@ public:
         });
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        return Ask([&](TAccessibleControl& control) {
-            long item = 0;
-            if (!IsOwnItem(control, child, item)) return standard_->get_accRole(child, role);
-            return AnswerNumber(control.Describe(item).Role, role);
-        });
+        return AskDescribed(
+            child, [&] { return standard_->get_accRole(child, role); },
+            [&](const TAccessibleInfo& info) { return AnswerNumber(info.Role, role); });
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        return Ask([&](TAccessibleControl& control) {
-            long item = 0;
-            if (!IsOwnItem(control, child, item)) return standard_->get_accState(child, state);
-            return AnswerNumber(control.Describe(item).State, state);
-        });
+        return AskDescribed(
+            child, [&] { return standard_->get_accState(child, state); },
+            [&](const TAccessibleInfo& info) { return AnswerNumber(info.State, state); });
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
         return Ask([&](TAccessibleControl& control) {
@@ -261,11 +255,9 @@ public:
         });
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return Ask([&](TAccessibleControl& control) {
-            long item = 0;
-            if (!IsOwnItem(control, child, item)) return standard_->get_accDefaultAction(child, action);
-            return AnswerText(control.Describe(item).DefaultAction, action);
-        });
+        return AskDescribed(
+            child, [&] { return standard_->get_accDefaultAction(child, action); },
+            [&](const TAccessibleInfo& info) { return AnswerText(info.DefaultAction, action); });
     }
     HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
         return Ask([&](TAccessibleControl&) { return standard_->accSelect(flags, child); });
@@ -320,6 +312,17 @@ private:
 
     // A reader's call comes through the platform's stub, which no error may
     // cross: one that escapes an answer becomes the call's result.
+    // One of our items answers from its description; anything else is the
+    // standard object's.
+    template <typename Standard, typename Answer>
+    HRESULT AskDescribed(const VARIANT& child, Standard standard, Answer answer) const {
+        return Ask([&](TAccessibleControl& control) {
+            long item = 0;
+            if (!IsOwnItem(control, child, item)) return standard();
+            return answer(control.Describe(item));
+        });
+    }
+
     template <typename Answer>
     HRESULT Ask(Answer answer) const {
         auto* control = dynamic_cast<TAccessibleControl*>(TWindow::FromHandle(window_));
