@@ -17,11 +17,13 @@ void SetProgramIcons(HWND window) {
     SetIcon(window, ICON_SMALL, 16);
 }
 
-// Of no size, so that it is never seen; it is shown, and has its button,
-// from ShowButton.
+// Of no size and off the screen, so that it is never seen (Wine maps no X
+// window for it there); it is shown, and has its button, from ShowButton.
 void TApplicationWindow::Create(const std::string& title) {
+    const int offScreenX = GetSystemMetrics(SM_XVIRTUALSCREEN) - 100;
+    const int offScreenY = GetSystemMetrics(SM_YVIRTUALSCREEN) - 100;
     CreateHandle({nullptr, title, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0,
-                  {GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0}, nullptr});
+                  {offScreenX, offScreenY, 0, 0}, nullptr});
 }
 
 // Showing it takes the activation and an icon load or two: done once the
