@@ -1,6 +1,6 @@
 #include "app/application.h"
 
-#include "app/error_text.h"
+#include "base/error_text.h"
 #include "widgets/hover_tracker.h"
 #include "widgets/window.h"
 
@@ -45,9 +45,10 @@ TApplication& Application() {
     return application;
 }
 
-TApplication::TApplication() : title_("Tavrel"), shell_(&platformShell_) {}
+TApplication::TApplication() : title_("Tavrel"), shell_(&platformShell_) { InstallProgramServices(this); }
 
 TApplication::~TApplication() {
+    InstallProgramServices(nullptr);
     for (auto& font : fonts_) DeleteObject(font.second);
 }
 
@@ -65,39 +66,36 @@ void TApplication::Minimize() { window_.Minimize(mainWindow_); }
 
 void TApplication::SetShell(TShellServices* shell) { shell_ = shell ? shell : &platformShell_; }
 
-bool TApplication::DispatchWaiting() {
-    MSG message;
-    bool any = false;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        any = true;
-        if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));
-            return any;
-        }
-        if (mainWindow_ && IsDialogMessageA(mainWindow_, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return any;
+bool TApplication::HandleNextMessage(MSG& message) {
+    if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (message.message == WM_QUIT) return true;
+    if (mainWindow_ && IsDialogMessageA(mainWindow_, &message)) return true;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+    return true;
 }
 
 int TApplication::Run() {
     MSG message;
     for (;;) {
-        if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!HandleNextMessage(message)) {
             Idle();
             WaitMessage();
-            continue;
+        } else if (message.message == WM_QUIT) {
+            return static_cast<int>(message.wParam);
         }
-        if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
-        if (mainWindow_ && IsDialogMessageA(mainWindow_, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
     }
 }
 
+// A quit stays in the queue for the loop that runs the program.
 void TApplication::ProcessMessages() {
-    DispatchWaiting();
+    MSG message;
+    while (HandleNextMessage(message)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+    }
     Idle();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/application_window.h"
-#include "app/shell_services.h"
+#include "base/program_services.h"
 
 #include <windows.h>
 
@@ -13,17 +13,18 @@
 #include <tuple>
 
 // The one application object: title, main window, message loop, the hint of
-// the control under the pointer, the error display and the shared fonts.
-class TApplication {
+// the control under the pointer, the error display and the shared fonts. It
+// serves the rooms below as their program services.
+class TApplication : public TProgramServices {
 public:
     TApplication();
-    ~TApplication();
+    ~TApplication() override;
     TApplication(const TApplication&) = delete;
     TApplication& operator=(const TApplication&) = delete;
 
     const std::string& Title() const { return title_; }
     void SetTitle(std::string title);
-    HWND MainWindow() const { return mainWindow_; }
+    HWND MainWindow() const override { return mainWindow_; }
     void SetMainWindow(HWND window) { mainWindow_ = window; }
     // The hidden window that owns the main window and carries the taskbar
     // button; made on first use.
@@ -32,7 +33,7 @@ public:
     void ShowTaskbarButton() { window_.ShowButton(); }
     void Minimize();
 
-    TShellServices& Shell() { return *shell_; }
+    TShellServices& Shell() override { return *shell_; }
     // Replaces the shell services (tests); nullptr restores the real ones.
     void SetShell(TShellServices* shell);
 
@@ -40,6 +41,10 @@ public:
     int Run();
     // Handles every message that is waiting, then does the idle work once.
     void ProcessMessages();
+    // The one loop step: takes the next waiting message and hands it on, the
+    // dialog keys to the main window; false when none was waiting. A WM_QUIT
+    // is taken, not handed on: the caller decides.
+    bool HandleNextMessage(MSG& message);
     // Idle work: OnIdle, then the hint of the control under the pointer.
     void Idle();
 
@@ -51,14 +56,12 @@ public:
     std::function<void()> OnHint;
 
     // The error box: modal, caption the application title, stop icon, OK.
-    void ShowException(const std::exception& error);
+    void ShowException(const std::exception& error) override;
 
     // Fonts shared by all controls, created on first use.
     HFONT Font(const std::string& face, int characterHeight, bool bold = false);
 
 private:
-    bool DispatchWaiting();
-
     std::string title_;
     TApplicationWindow window_;
     HWND mainWindow_ = nullptr;

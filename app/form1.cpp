@@ -24,6 +24,11 @@ const TNavigationEntry Navigation[] = {
 
 const TBounds StatusBarBounds{0, 316, FormClientWidth, 19};
 
+TPageFonts PageFonts() {
+    return {Application().Font("MS Sans Serif", 11), Application().Font("MS Sans Serif", 11, true),
+            Application().Font("MS Sans Serif", 16, true)};
+}
+
 TBounds CentredOnScreen(int clientWidth, int clientHeight) {
     RECT frame{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&frame, FormStyle, TRUE, FormExStyle);
@@ -78,19 +83,20 @@ void TForm1::CreateStatusBar() {
 void TForm1::CreateOptionPages() {
     if (optionPagesCreated_) return;
     optionPagesCreated_ = true;
-    desktop1.Create(Notebook1, desktop2);
-    desktop2.Create(Notebook1);
-    desktop3.Create(Notebook1);
-    desktop4.Create(Notebook1);
-    System5.Create(Notebook1);
-    System6.Create(Notebook1);
-    System7.Create(Notebook1);
-    System8.Create(Notebook1);
-    System9.Create(Notebook1);
-    User10.Create(Notebook1);
-    User11.Create(Notebook1);
-    Boot12.Create(Notebook1);
-    Boot13.Create(Notebook1);
+    const TPageFonts fonts = PageFonts();
+    desktop1.Create(Notebook1, fonts, desktop2);
+    desktop2.Create(Notebook1, fonts);
+    desktop3.Create(Notebook1, fonts);
+    desktop4.Create(Notebook1, fonts);
+    System5.Create(Notebook1, fonts);
+    System6.Create(Notebook1, fonts);
+    System7.Create(Notebook1, fonts);
+    System8.Create(Notebook1, fonts);
+    System9.Create(Notebook1, fonts);
+    User10.Create(Notebook1, fonts);
+    User11.Create(Notebook1, fonts);
+    Boot12.Create(Notebook1, fonts);
+    Boot13.Create(Notebook1, fonts);
 }
 
 TForm1::~TForm1() {

@@ -1,13 +1,12 @@
 #include "pages/active_desktop.h"
 
-#include "app/apply_changes.h"
-#include "app/resource.h"
+#include "pages/apply_changes.h"
 #include "pages/key_paths.h"
 #include "pages/registry_option.h"
 
 // The boxes are created in tab order, which is not their order on screen.
-void TActiveDesktopPage::Create(TNotebook& notebook) {
-    CreateFrame(notebook, "desktop4", "Active Desktop", IDI_PAGE_FIRST + 3);
+void TActiveDesktopPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
+    CreateFrame(notebook, fonts, "desktop4", "Active Desktop", PageIcon(4));
     CreateBox(noactivedesk, {"No Active Desktop", "Turns Off the Active Desktop Features.", {16, 12, 121, 17}},
               [this] { noactivedeskClick(); });
     CreateBox(noactivechanges,

@@ -1,7 +1,6 @@
 #include "pages/boot_settings.h"
 
-#include "app/apply_changes.h"
-#include "app/resource.h"
+#include "pages/apply_changes.h"
 #include "pages/key_paths.h"
 #include "pages/registry_option.h"
 #include "store/ini_file.h"
@@ -52,9 +51,9 @@ void StoreDelay(const std::string& entry, const TSpinEdit& delay) {
     if (IsWholeNumber(shown)) StoreBootEntry(entry, shown);
 }
 
-void CreateDelay(TSpinEdit& delay, HWND parent, const std::string& hint, const TBounds& bounds,
+void CreateDelay(TSpinEdit& delay, HWND parent, const std::string& hint, const TBounds& bounds, HFONT font,
                  std::function<void()> onChange) {
-    delay.Create(parent, hint, bounds, WindowFont());
+    delay.Create(parent, hint, bounds, font);
     delay.MinValue = 0;
     delay.MaxValue = 60;
     delay.OnChange = std::move(onChange);
@@ -62,8 +61,8 @@ void CreateDelay(TSpinEdit& delay, HWND parent, const std::string& hint, const T
 
 }  // namespace
 
-void TBootSettingsPage::Create(TNotebook& notebook) {
-    CreateFrame(notebook, "Boot12", "Boot Settings", IDI_PAGE_FIRST + 11);
+void TBootSettingsPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
+    CreateFrame(notebook, fonts, "Boot12", "Boot Settings", PageIcon(12));
     CreateBox(enabootgui,
               {"Enable Boot to Windows", "Enable/Disable Booting to Windows, Boot to MS-DOS instead.",
                {20, 12, 141, 17}},
@@ -93,12 +92,12 @@ void TBootSettingsPage::Create(TNotebook& notebook) {
               {"Disable Boot Log",
                "Disable/Enable the Boot Logging whilst Windows Loads.  See the Bootlog.txt File.", {200, 96, 121, 17}},
               [this] { disbootlogClick(); });
-    Label5.Create(Options(), "Boot Startup Delay", {24, 140, 105, 13}, WindowFont());
+    Label5.Create(Options(), "Boot Startup Delay", {24, 140, 105, 13}, Fonts().Regular);
     CreateDelay(bootdelay, Options(), "Sets the Bootup Delay in Seconds before Windows loads.", {136, 136, 41, 21},
-                [this] { bootdelayChange(); });
-    Label6.Create(Options(), "Boot Menu Delay", {200, 140, 100, 13}, WindowFont());
+                Fonts().Regular, [this] { bootdelayChange(); });
+    Label6.Create(Options(), "Boot Menu Delay", {200, 140, 100, 13}, Fonts().Regular);
     CreateDelay(menudelay, Options(), "Sets the Boot Menu Delay before Windows loads if an Option is not Selected.",
-                {304, 136, 41, 21}, [this] { menudelayChange(); });
+                {304, 136, 41, 21}, Fonts().Regular, [this] { menudelayChange(); });
     CreateApplyButton(bapplyboot1, [this] { bapplyboot1Click(); });
     // Last: it goes under every sibling, and those created after it would go under it.
     Bevel3.Create(Options(), {12, 120, 345, 54});

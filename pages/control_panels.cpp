@@ -1,7 +1,6 @@
 #include "pages/control_panels.h"
 
-#include "app/apply_changes.h"
-#include "app/resource.h"
+#include "pages/apply_changes.h"
 #include "pages/key_paths.h"
 #include "pages/registry_option.h"
 #include "store/ini_file.h"
@@ -24,8 +23,8 @@ void LoadApplet(const TIniFile& file, const std::string& applet, TFlatCheckBox& 
 
 }  // namespace
 
-void TControlPanelsPage::Create(TNotebook& notebook) {
-    CreateFrame(notebook, "System9", "Control Panels", IDI_PAGE_FIRST + 8);
+void TControlPanelsPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
+    CreateFrame(notebook, fonts, "System9", "Control Panels", PageIcon(9));
     CreateBox(disdisplaycpl,
               {"Disable Display Settings", "Disable/Enable Access to Display Settings.", {16, 8, 137, 17}},
               [this] { disdisplaycplClick(); });

@@ -7,7 +7,7 @@
 // set their policy values.
 class TControlPanelsPage : public TOptionPage {
 public:
-    void Create(TNotebook& notebook);
+    void Create(TNotebook& notebook, const TPageFonts& fonts);
     void PageLoader() override;
 
     void disdisplaycplClick();

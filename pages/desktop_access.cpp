@@ -1,7 +1,6 @@
 #include "pages/desktop_access.h"
 
-#include "app/apply_changes.h"
-#include "app/resource.h"
+#include "pages/apply_changes.h"
 #include "pages/key_paths.h"
 #include "pages/registry_option.h"
 
@@ -23,9 +22,9 @@ void LoadTextFlag(TRegistry& registry, const std::string& name, TFlatCheckBox& b
 
 }  // namespace
 
-void TDesktopAccessPage::Create(TNotebook& notebook, TFilesAndFoldersPage& filesAndFolders) {
+void TDesktopAccessPage::Create(TNotebook& notebook, const TPageFonts& fonts, TFilesAndFoldersPage& filesAndFolders) {
     filesAndFolders_ = &filesAndFolders;
-    CreateFrame(notebook, "desktop1", "Desktop Access", IDI_PAGE_FIRST + 0);
+    CreateFrame(notebook, fonts, "desktop1", "Desktop Access", PageIcon(1));
     CreateGreyBox(hidedeskicons,
                   {"Hide All Desktop Icons", "Hide/Show all Icons on the Windows Desktop.", {16, 12, 137, 17}},
                   [this] { hidedeskiconsClick(); });

@@ -8,7 +8,7 @@
 // loader also loads hidesysfiles of the Files and Folders page.
 class TDesktopAccessPage : public TOptionPage {
 public:
-    void Create(TNotebook& notebook, TFilesAndFoldersPage& filesAndFolders);
+    void Create(TNotebook& notebook, const TPageFonts& fonts, TFilesAndFoldersPage& filesAndFolders);
     void PageLoader() override;
 
     void hidedeskiconsClick();

@@ -11,7 +11,7 @@
 // letter by letter in gbdrives (stored by Apply Changes).
 class TDrivesAccessPage : public TOptionPage {
 public:
-    void Create(TNotebook& notebook);
+    void Create(TNotebook& notebook, const TPageFonts& fonts);
     void PageLoader() override;
 
     void hidealldrivesClick();

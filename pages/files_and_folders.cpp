@@ -1,12 +1,11 @@
 #include "pages/files_and_folders.h"
 
-#include "app/apply_changes.h"
-#include "app/resource.h"
+#include "pages/apply_changes.h"
 #include "pages/key_paths.h"
 #include "pages/registry_option.h"
 
-void TFilesAndFoldersPage::Create(TNotebook& notebook) {
-    CreateFrame(notebook, "desktop2", "Files and Folders", IDI_PAGE_FIRST + 1);
+void TFilesAndFoldersPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
+    CreateFrame(notebook, fonts, "desktop2", "Files and Folders", PageIcon(2));
     CreateBox(disfilemenu,
               {"Disable Explorer File Menu", "Disable/Enable Access to the Desktop & Explorer File Menu.",
                {16, 12, 149, 17}},

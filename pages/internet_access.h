@@ -5,7 +5,7 @@
 // Notebook page 7: "Internet Access".
 class TInternetAccessPage : public TOptionPage {
 public:
-    void Create(TNotebook& notebook);
+    void Create(TNotebook& notebook, const TPageFonts& fonts);
     void PageLoader() override;
 
     TFlatButton bapplysystem3;

@@ -1,12 +1,11 @@
 #include "pages/network_access.h"
 
-#include "app/apply_changes.h"
-#include "app/resource.h"
+#include "pages/apply_changes.h"
 #include "pages/key_paths.h"
 #include "pages/registry_option.h"
 
-void TNetworkAccessPage::Create(TNotebook& notebook) {
-    CreateFrame(notebook, "System6", "Network Access", IDI_PAGE_FIRST + 5);
+void TNetworkAccessPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
+    CreateFrame(notebook, fonts, "System6", "Network Access", PageIcon(6));
     CreateBox(hideneighbour,
               {"Hide Network NeighbourHood", "Hide/Show the Network NeighbourHood and Access to it.",
                {16, 12, 165, 17}},

@@ -10,6 +10,16 @@
 #include <functional>
 #include <string>
 
+// The fonts of the option pages, given to each page when it is built.
+struct TPageFonts {
+    HFONT Regular = nullptr;  // "MS Sans Serif" 8 pt: boxes, labels, edits, the button
+    HFONT Bold = nullptr;     // the same, bold
+    HFONT Title = nullptr;    // the embossed page title
+};
+
+// The resource id of the icon of option page 1 to 13.
+constexpr int PageIcon(int page) { return 200 + page; }
+
 // The common frame of an option page: a title panel with the embossed page
 // title and the page icon, above an options panel that holds the page's
 // controls and its Apply Changes button.
@@ -26,16 +36,17 @@ public:
     TPanel optionsPanel;
 
 protected:
-    void CreateFrame(TNotebook& notebook, const std::string& name, const std::string& title, int icon);
+    void CreateFrame(TNotebook& notebook, const TPageFonts& fonts, const std::string& name, const std::string& title,
+                     int icon);
     HWND Options() const { return optionsPanel.Handle(); }
+    const TPageFonts& Fonts() const { return fonts_; }
 
     // An option box in the page's look (maroon "MS Sans Serif" 8 pt).
     void CreateBox(TFlatCheckBox& box, const TControlProps& props, std::function<void()> onClick);
+    void CreateBox(HWND parent, TFlatCheckBox& box, const TControlProps& props, std::function<void()> onClick);
     // The page's "Apply Changes" button at its place, disabled.
     void CreateApplyButton(TFlatButton& button, std::function<void()> onClick);
-};
 
-// The fonts of the option pages.
-HFONT OptionFont();
-HFONT OptionBoldFont();
-HFONT WindowFont();
+private:
+    TPageFonts fonts_;
+};

@@ -1,12 +1,11 @@
 #include "pages/printer_options.h"
 
-#include "app/apply_changes.h"
-#include "app/resource.h"
+#include "pages/apply_changes.h"
 #include "pages/key_paths.h"
 #include "pages/registry_option.h"
 
-void TPrinterOptionsPage::Create(TNotebook& notebook) {
-    CreateFrame(notebook, "System8", "Printer Options", IDI_PAGE_FIRST + 7);
+void TPrinterOptionsPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
+    CreateFrame(notebook, fonts, "System8", "Printer Options", PageIcon(8));
     CreateBox(disaddprinters,
               {"Disable Add Printers", "Disable/Enable Adding Printers to the Computer.", {20, 16, 121, 17}},
               [this] { disaddprintersClick(); });

@@ -1,13 +1,12 @@
 #include "pages/program_access.h"
 
-#include "app/apply_changes.h"
-#include "app/resource.h"
+#include "pages/apply_changes.h"
 #include "pages/key_paths.h"
 #include "pages/registry_option.h"
 
 // The title reads "Programs Access", the sub-item "Program Access".
-void TProgramAccessPage::Create(TNotebook& notebook) {
-    CreateFrame(notebook, "User10", "Programs Access", IDI_PAGE_FIRST + 9);
+void TProgramAccessPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
+    CreateFrame(notebook, fonts, "User10", "Programs Access", PageIcon(10));
     CreateBox(restrictexecution,
               {"Restrict Program Execution",
                "Restrict Program Execution on this Computer.  Advanced Admin Option !", {20, 12, 153, 17}},

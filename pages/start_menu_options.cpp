@@ -1,13 +1,12 @@
 #include "pages/start_menu_options.h"
 
-#include "app/apply_changes.h"
-#include "app/resource.h"
+#include "pages/apply_changes.h"
 #include "pages/key_paths.h"
 #include "pages/registry_option.h"
 
 // The boxes are created in tab order, which is not their order on screen.
-void TStartMenuOptionsPage::Create(TNotebook& notebook) {
-    CreateFrame(notebook, "desktop3", "Start Menu Options", IDI_PAGE_FIRST + 2);
+void TStartMenuOptionsPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
+    CreateFrame(notebook, fonts, "desktop3", "Start Menu Options", PageIcon(3));
     CreateBox(disshutdown,
               {"Disable Shutdown Button", "Disable/Enable Shutdown Button on the Start Menu.", {16, 12, 149, 17}},
               [this] { disshutdownClick(); });

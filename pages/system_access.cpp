@@ -1,12 +1,11 @@
 #include "pages/system_access.h"
 
-#include "app/apply_changes.h"
-#include "app/resource.h"
+#include "pages/apply_changes.h"
 #include "pages/key_paths.h"
 #include "pages/registry_option.h"
 
-void TSystemAccessPage::Create(TNotebook& notebook) {
-    CreateFrame(notebook, "System5", "System Access", IDI_PAGE_FIRST + 4);
+void TSystemAccessPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
+    CreateFrame(notebook, fonts, "System5", "System Access", PageIcon(5));
     CreateBox(hidedevicepage,
               {"Hide Device Manager Page", "Hide/Show the Device Manager Tab within System Properties.",
                {16, 12, 165, 17}},

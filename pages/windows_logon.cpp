@@ -1,12 +1,11 @@
 #include "pages/windows_logon.h"
 
-#include "app/apply_changes.h"
-#include "app/resource.h"
+#include "pages/apply_changes.h"
 #include "pages/key_paths.h"
 #include "pages/registry_option.h"
 
-void TWindowsLogonPage::Create(TNotebook& notebook) {
-    CreateFrame(notebook, "Boot13", "Windows Logon", IDI_PAGE_FIRST + 12);
+void TWindowsLogonPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
+    CreateFrame(notebook, fonts, "Boot13", "Windows Logon", PageIcon(13));
     CreateBox(validlogon,
               {"Logon Must be Validated", "Logon must be Validated by a Domain before Access is allowed.",
                {20, 12, 153, 17}},
@@ -21,17 +20,17 @@ void TWindowsLogonPage::Create(TNotebook& notebook) {
               {"Display Notice Dialog At Logon",
                "Display a Custom Dialog before a User is presented with the Logon Prompt.", {20, 76, 177, 17}},
               [this] { logondialogClick(); });
-    Label7.Create(Options(), "Caption:", {24, 112, 41, 13}, WindowFont());
+    Label7.Create(Options(), "Caption:", {24, 112, 41, 13}, Fonts().Regular);
     dialogcaption.Create(Options(),
                          {"Warning - This is a Protected System.", "Enter the Caption to be displayed for the Dialog.",
                           {80, 108, 261, 19}},
-                         WindowFont());
+                         Fonts().Regular);
     dialogcaption.SetMaxLength(128);
-    Label8.Create(Options(), "Text:", {40, 144, 25, 13}, WindowFont());
+    Label8.Create(Options(), "Text:", {40, 144, 25, 13}, Fonts().Regular);
     dialogtext.Create(Options(),
                       {"You must be an Authorized User to access.",
                        "Enter the Text to be displayed within the Dialog.  256 Characters Only.", {80, 140, 261, 19}},
-                      WindowFont());
+                      Fonts().Regular);
     dialogtext.SetMaxLength(256);
     CreateApplyButton(bapplyboot2, [this] { bapplyboot2Click(); });
     // Last, so that it goes under the edits and labels it surrounds.

@@ -1,6 +1,6 @@
 #include "store/ini_file.h"
 
-#include "store/exceptions.h"
+#include "base/exceptions.h"
 #include "store/store_platform.h"
 
 const char* const UnableToWriteMessage = "Unable to write to %s";

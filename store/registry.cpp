@@ -1,6 +1,6 @@
 #include "store/registry.h"
 
-#include "store/exceptions.h"
+#include "base/exceptions.h"
 #include "store/store_platform.h"
 
 #include <vector>

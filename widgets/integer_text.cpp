@@ -1,6 +1,6 @@
 #include "widgets/integer_text.h"
 
-#include "store/exceptions.h"
+#include "base/exceptions.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "widgets/spin_edit.h"
 
-#include "app/application.h"
+#include "base/program_services.h"
 #include "widgets/common_controls.h"
 #include "widgets/integer_text.h"
 
@@ -69,7 +69,7 @@ void TSpinEdit::RaiseChange() {
 
 void TSpinEdit::Step(int direction) {
     if (GetWindowLongA(Handle(), GWL_STYLE) & ES_READONLY) {
-        Application().Shell().Beep();
+        ProgramServices().Shell().Beep();
         return;
     }
     if (!ShowNumber(static_cast<int64_t>(Value()) + static_cast<int64_t>(direction) * Increment)) return;
@@ -93,7 +93,7 @@ LRESULT TSpinEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // as a dialog key; one that reaches the field anyway is dropped.
         if (character == '\r') return 0;
         if (AcceptsTypedCharacter(character)) break;
-        Application().Shell().Beep();
+        ProgramServices().Shell().Beep();
         return 0;
     }
     case WM_NOTIFY:

@@ -1,6 +1,6 @@
 #include "widgets/window.h"
 
-#include "app/application.h"
+#include "base/program_services.h"
 #include "widgets/accessible.h"
 
 #include <exception>
@@ -153,9 +153,9 @@ LRESULT TWindow::Dispatch(TWindow* window, UINT message, WPARAM wParam, LPARAM l
         if (message == WM_SETFOCUS || message == WM_ENABLE) RaiseStandardEvent(handle, message);
         return result;
     } catch (const std::exception& error) {
-        Application().ShowException(error);
+        ProgramServices().ShowException(error);
     } catch (...) {
-        Application().ShowException(std::runtime_error("Unknown error"));
+        ProgramServices().ShowException(std::runtime_error("Unknown error"));
     }
     return 0;
 }

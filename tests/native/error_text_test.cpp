@@ -1,5 +1,5 @@
-#include "app/error_text.h"
-#include "store/exceptions.h"
+#include "base/error_text.h"
+#include "base/exceptions.h"
 
 #include <gtest/gtest.h>
 

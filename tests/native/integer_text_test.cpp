@@ -1,4 +1,4 @@
-#include "store/exceptions.h"
+#include "base/exceptions.h"
 #include "widgets/integer_text.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/apply_changes.h"
+#include "pages/apply_changes.h"
 #include "child_runs.h"
 #include "harness.h"
 #include "pages/key_paths.h"

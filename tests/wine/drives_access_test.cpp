@@ -1,4 +1,4 @@
-#include "app/apply_changes.h"
+#include "pages/apply_changes.h"
 #include "harness.h"
 #include "pages/drives_access.h"
 #include "pages/key_paths.h"

@@ -35,6 +35,8 @@ std::vector<std::string> TRecordingShell::Errors() const {
     return errors;
 }
 
+HFONT OptionFont() { return Application().Font("MS Sans Serif", 11); }
+
 // ---- input
 
 namespace {
@@ -49,15 +51,9 @@ void Pump(int quietMs) {
     for (;;) {
         MSG message;
         bool any = false;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (Application().HandleNextMessage(message)) {
             any = true;
-            if (message.message == WM_QUIT) {
-                quitSeen = true;
-                continue;
-            }
-            if (Application().MainWindow() && IsDialogMessageA(Application().MainWindow(), &message)) continue;
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
+            if (message.message == WM_QUIT) quitSeen = true;
         }
         if (any) quietSince = GetTickCount();
         if (GetTickCount() - quietSince >= static_cast<DWORD>(quietMs)) break;

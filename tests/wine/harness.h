@@ -36,6 +36,10 @@ public:
     std::vector<std::string> Errors() const;
 };
 
+// The option pages' 8-point font, as the form gives it.
+HFONT OptionFont();
+inline HFONT WindowFont() { return OptionFont(); }
+
 // Handles waiting messages until the queue stays empty for a moment.
 void Pump(int quietMs = 30);
 // Whether a pump met the message that ends the program (reset by TFormTest).

@@ -1,6 +1,6 @@
 #include "harness.h"
 #include "profile_files.h"
-#include "store/exceptions.h"
+#include "base/exceptions.h"
 #include "store/ini_file.h"
 
 #include <algorithm>

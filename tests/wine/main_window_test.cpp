@@ -1,6 +1,6 @@
 #include "harness.h"
 #include "pages/key_paths.h"
-#include "store/exceptions.h"
+#include "base/exceptions.h"
 
 namespace {
 

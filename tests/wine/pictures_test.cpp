@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/resource.h"
+#include "pages/option_page.h"
 
 namespace {
 
@@ -85,7 +86,7 @@ TEST(Pictures, EveryPageIconIsItsOwnTransparentDrawing) {
     std::set<std::vector<COLORREF>> drawings;
     for (int page = 1; page <= 13; ++page) {
         SCOPED_TRACE(page);
-        int resource = IDI_PAGE_FIRST + page - 1;
+        int resource = PageIcon(page);
         EXPECT_EQ(IconSizes(resource), std::set<int>{32});
         std::vector<COLORREF> pixels = DrawnIcon(resource, 32);
         ASSERT_EQ(pixels.size(), 32u * 32u);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/apply_changes.h"
+#include "pages/apply_changes.h"
 #include "harness.h"
 
 #include <functional>

@@ -1,5 +1,5 @@
 #include "harness.h"
-#include "store/exceptions.h"
+#include "base/exceptions.h"
 #include "store/registry.h"
 
 #include <functional>

@@ -1,6 +1,6 @@
 #include "harness.h"
 #include "rendering.h"
-#include "store/exceptions.h"
+#include "base/exceptions.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "harness.h"
-#include "store/exceptions.h"
+#include "base/exceptions.h"
 #include "widgets/spin_edit.h"
 
 #include <commctrl.h>
@@ -29,8 +29,6 @@ protected:
         other.reset();
         TFormTest::TearDown();
     }
-
-    static HFONT WindowFont() { return Application().Font("MS Sans Serif", 11); }
 
     // Shows a text as if pasted, without counting it as a change.
     void Show(const std::string& text) {

@@ -111,9 +111,7 @@ double Microseconds(Action&& action) {
 // Handles what the window has waiting, without the idle work.
 void HandleWaitingMessages() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+    while (Application().HandleNextMessage(message)) {
     }
 }
 

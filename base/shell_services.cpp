@@ -1,4 +1,4 @@
-#include "app/shell_services.h"
+#include "base/shell_services.h"
 
 namespace {
 // How long one top-level window may take over the settings-change message

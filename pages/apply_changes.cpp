@@ -1,14 +1,14 @@
-#include "app/apply_changes.h"
+#include "pages/apply_changes.h"
 
-#include "app/application.h"
+#include "base/program_services.h"
 
 const char* const NoticeA = "Some Changes may need a Reboot for any changes to take Effect...";
 const char* const NoticeB = "Changes will take effect at next Boot.";
 
-void BroadcastSettingChange() { Application().Shell().BroadcastSettingChange(); }
+void BroadcastSettingChange() { ProgramServices().Shell().BroadcastSettingChange(); }
 
 void ShowRebootNotice(const std::string& notice) {
-    Application().Shell().ShowMessageBox(Application().MainWindow(), notice, "Information",
+    ProgramServices().Shell().ShowMessageBox(ProgramServices().MainWindow(), notice, "Information",
                                          MB_OK | MB_ICONINFORMATION);
 }
 

@@ -1,4 +1,4 @@
-#include "store/exceptions.h"
+#include "base/exceptions.h"
 
 std::string FormatText(const std::string& messageTemplate, const std::string& argument) {
     auto place = messageTemplate.find("%s");
