@@ -84,19 +84,7 @@ void TForm1::CreateOptionPages() {
     if (optionPagesCreated_) return;
     optionPagesCreated_ = true;
     const TPageFonts fonts = PageFonts();
-    desktop1.Create(Notebook1, fonts, desktop2);
-    desktop2.Create(Notebook1, fonts);
-    desktop3.Create(Notebook1, fonts);
-    desktop4.Create(Notebook1, fonts);
-    System5.Create(Notebook1, fonts);
-    System6.Create(Notebook1, fonts);
-    System7.Create(Notebook1, fonts);
-    System8.Create(Notebook1, fonts);
-    System9.Create(Notebook1, fonts);
-    User10.Create(Notebook1, fonts);
-    User11.Create(Notebook1, fonts);
-    Boot12.Create(Notebook1, fonts);
-    Boot13.Create(Notebook1, fonts);
+    for (TOptionPage* page : OptionPages()) page->Create(Notebook1, fonts);
 }
 
 TForm1::~TForm1() {
@@ -134,12 +122,16 @@ void TForm1::Show() {
     UpdateWindow(Handle());
 }
 
+// In notebook order, from page 1.
+std::array<TOptionPage*, 13> TForm1::OptionPages() {
+    return {&desktop1, &desktop2, &desktop3, &desktop4, &System5, &System6, &System7,
+            &System8,  &System9,  &User10,   &User11,   &Boot12,  &Boot13};
+}
+
 TOptionPage* TForm1::OptionPage(int index) {
     CreateOptionPages();
-    TOptionPage* pages[] = {&desktop1, &desktop2, &desktop3, &desktop4, &System5, &System6, &System7,
-                            &System8,  &System9,  &User10,   &User11,   &Boot12,  &Boot13};
     if (index < 1 || index > 13) return nullptr;
-    return pages[index - 1];
+    return OptionPages()[index - 1];
 }
 
 void TForm1::FormCreate() {

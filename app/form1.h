@@ -18,6 +18,8 @@
 #include "widgets/section_list_box.h"
 #include "widgets/status_bar.h"
 
+#include <array>
+
 // Page 0: the picture shown at start and whenever a section opens or closes.
 class TDefaultPage : public TNotebookPage {
 public:
@@ -51,7 +53,7 @@ public:
     TNotebook Notebook1;
 
     TDefaultPage Default;
-    TDesktopAccessPage desktop1;
+    TDesktopAccessPage desktop1{desktop2};  // its loader loads a box of desktop2
     TFilesAndFoldersPage desktop2;
     TStartMenuOptionsPage desktop3;
     TActiveDesktopPage desktop4;
@@ -69,6 +71,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    std::array<TOptionPage*, 13> OptionPages();
     void CreateMenu();
     void CreateSectionList();
     void RememberFocus();

@@ -6,7 +6,7 @@
 // classic shell and HTML wallpaper.
 class TActiveDesktopPage : public TOptionPage {
 public:
-    void Create(TNotebook& notebook, const TPageFonts& fonts);
+    void Create(TNotebook& notebook, const TPageFonts& fonts) override;
     void PageLoader() override;
 
     void noactivedeskClick();

@@ -9,7 +9,7 @@
 // read-only, hidden and system again instead of broadcasting.
 class TBootSettingsPage : public TOptionPage {
 public:
-    void Create(TNotebook& notebook, const TPageFonts& fonts);
+    void Create(TNotebook& notebook, const TPageFonts& fonts) override;
     void PageLoader() override;
 
     void enabootguiClick();

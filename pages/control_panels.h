@@ -7,7 +7,7 @@
 // set their policy values.
 class TControlPanelsPage : public TOptionPage {
 public:
-    void Create(TNotebook& notebook, const TPageFonts& fonts);
+    void Create(TNotebook& notebook, const TPageFonts& fonts) override;
     void PageLoader() override;
 
     void disdisplaycplClick();

@@ -22,8 +22,7 @@ void LoadTextFlag(TRegistry& registry, const std::string& name, TFlatCheckBox& b
 
 }  // namespace
 
-void TDesktopAccessPage::Create(TNotebook& notebook, const TPageFonts& fonts, TFilesAndFoldersPage& filesAndFolders) {
-    filesAndFolders_ = &filesAndFolders;
+void TDesktopAccessPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
     CreateFrame(notebook, fonts, "desktop1", "Desktop Access", PageIcon(1));
     CreateGreyBox(hidedeskicons,
                   {"Hide All Desktop Icons", "Hide/Show all Icons on the Windows Desktop.", {16, 12, 137, 17}},
@@ -89,7 +88,7 @@ void TDesktopAccessPage::PageLoader() {
     registry.OpenKey(ControlPanelDesktop, true);
     LoadTextFlag(registry, "PaintDesktopVersion", showversion);
     registry.OpenKey(ExplorerAdvanced, true);
-    LoadFlag(registry, "Hidden", filesAndFolders_->hidesysfiles, 0, 1);  // 0 means hide
+    LoadFlag(registry, "Hidden", filesAndFolders_.hidesysfiles, 0, 1);  // 0 means hide
 }
 
 void TDesktopAccessPage::hidedeskiconsClick() {

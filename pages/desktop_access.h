@@ -8,7 +8,8 @@
 // loader also loads hidesysfiles of the Files and Folders page.
 class TDesktopAccessPage : public TOptionPage {
 public:
-    void Create(TNotebook& notebook, const TPageFonts& fonts, TFilesAndFoldersPage& filesAndFolders);
+    explicit TDesktopAccessPage(TFilesAndFoldersPage& filesAndFolders) : filesAndFolders_(filesAndFolders) {}
+    void Create(TNotebook& notebook, const TPageFonts& fonts) override;
     void PageLoader() override;
 
     void hidedeskiconsClick();
@@ -40,7 +41,7 @@ public:
 private:
     void CreateGreyBox(TFlatCheckBox& box, const TControlProps& props, std::function<void()> onClick);
 
-    TFilesAndFoldersPage* filesAndFolders_ = nullptr;
+    TFilesAndFoldersPage& filesAndFolders_;
 };
 
 // Where the desktop keeps PaintDesktopVersion.

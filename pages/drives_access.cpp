@@ -20,35 +20,40 @@ void TDrivesAccessPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
     CreateApplyButton(bapplyuser2, [this] { bapplyuser2Click(); });
 }
 
+void TDrivesAccessPage::CreateDriveLetter(TGroupBox& group, TFlatCheckBox& box, const char* letter, int left, int top,
+                                          std::function<void()> onClick) {
+    CreateBox(group.Handle(), box, {letter, "", {left, top, 40, 17}}, std::move(onClick));
+}
+
 // Five columns of six rows, placed relative to the group box. The boxes
 // have no hints: the group's hint shows over them.
 void TDrivesAccessPage::CreateDriveLetters() {
-    CreateBox(gbdrives.Handle(), ba, {"A", "", {12, 20, 40, 17}}, [this] { baClick(); });
-    CreateBox(gbdrives.Handle(), bb, {"B", "", {12, 40, 40, 17}}, [this] { bbClick(); });
-    CreateBox(gbdrives.Handle(), bc, {"C", "", {12, 60, 40, 17}}, [this] { bcClick(); });
-    CreateBox(gbdrives.Handle(), bd, {"D", "", {12, 80, 40, 17}}, [this] { bdClick(); });
-    CreateBox(gbdrives.Handle(), be, {"E", "", {12, 100, 40, 17}}, [this] { beClick(); });
-    CreateBox(gbdrives.Handle(), bf, {"F", "", {12, 120, 40, 17}}, [this] { bfClick(); });
-    CreateBox(gbdrives.Handle(), bg, {"G", "", {84, 20, 40, 17}}, [this] { bgClick(); });
-    CreateBox(gbdrives.Handle(), bh, {"H", "", {84, 40, 40, 17}}, [this] { bhClick(); });
-    CreateBox(gbdrives.Handle(), bi, {"I", "", {84, 60, 40, 17}}, [this] { biClick(); });
-    CreateBox(gbdrives.Handle(), bj, {"J", "", {84, 80, 40, 17}}, [this] { bjClick(); });
-    CreateBox(gbdrives.Handle(), bk, {"K", "", {84, 120, 40, 17}}, [this] { bkClick(); });  // below L
-    CreateBox(gbdrives.Handle(), bl, {"L", "", {84, 100, 40, 17}}, [this] { blClick(); });
-    CreateBox(gbdrives.Handle(), bm, {"M", "", {156, 20, 40, 17}}, [this] { bmClick(); });
-    CreateBox(gbdrives.Handle(), bn, {"N", "", {156, 40, 40, 17}}, [this] { bnClick(); });
-    CreateBox(gbdrives.Handle(), bo, {"O", "", {156, 60, 40, 17}}, [this] { boClick(); });
-    CreateBox(gbdrives.Handle(), bp, {"P", "", {156, 80, 40, 17}}, [this] { bpClick(); });
-    CreateBox(gbdrives.Handle(), bq, {"Q", "", {156, 100, 40, 17}}, [this] { bqClick(); });
-    CreateBox(gbdrives.Handle(), br, {"R", "", {156, 120, 40, 17}}, [this] { brClick(); });
-    CreateBox(gbdrives.Handle(), bs, {"S", "", {228, 20, 40, 17}}, [this] { bsClick(); });
-    CreateBox(gbdrives.Handle(), bt, {"T", "", {228, 40, 40, 17}}, [this] { btClick(); });
-    CreateBox(gbdrives.Handle(), bu, {"U", "", {228, 60, 40, 17}}, [this] { buClick(); });
-    CreateBox(gbdrives.Handle(), bv, {"V", "", {228, 80, 40, 17}}, [this] { bvClick(); });
-    CreateBox(gbdrives.Handle(), bw, {"W", "", {228, 120, 40, 17}}, [this] { bwClick(); });  // below X
-    CreateBox(gbdrives.Handle(), bx, {"X", "", {228, 100, 40, 17}}, [this] { bxClick(); });
-    CreateBox(gbdrives.Handle(), by, {"Y", "", {288, 20, 40, 17}}, [this] { byClick(); });
-    CreateBox(gbdrives.Handle(), bz, {"Z", "", {288, 40, 40, 17}}, [this] { bzClick(); });
+    CreateDriveLetter(gbdrives, ba, "A", 12, 20, [this] { baClick(); });
+    CreateDriveLetter(gbdrives, bb, "B", 12, 40, [this] { bbClick(); });
+    CreateDriveLetter(gbdrives, bc, "C", 12, 60, [this] { bcClick(); });
+    CreateDriveLetter(gbdrives, bd, "D", 12, 80, [this] { bdClick(); });
+    CreateDriveLetter(gbdrives, be, "E", 12, 100, [this] { beClick(); });
+    CreateDriveLetter(gbdrives, bf, "F", 12, 120, [this] { bfClick(); });
+    CreateDriveLetter(gbdrives, bg, "G", 84, 20, [this] { bgClick(); });
+    CreateDriveLetter(gbdrives, bh, "H", 84, 40, [this] { bhClick(); });
+    CreateDriveLetter(gbdrives, bi, "I", 84, 60, [this] { biClick(); });
+    CreateDriveLetter(gbdrives, bj, "J", 84, 80, [this] { bjClick(); });
+    CreateDriveLetter(gbdrives, bk, "K", 84, 120, [this] { bkClick(); });  // below L
+    CreateDriveLetter(gbdrives, bl, "L", 84, 100, [this] { blClick(); });
+    CreateDriveLetter(gbdrives, bm, "M", 156, 20, [this] { bmClick(); });
+    CreateDriveLetter(gbdrives, bn, "N", 156, 40, [this] { bnClick(); });
+    CreateDriveLetter(gbdrives, bo, "O", 156, 60, [this] { boClick(); });
+    CreateDriveLetter(gbdrives, bp, "P", 156, 80, [this] { bpClick(); });
+    CreateDriveLetter(gbdrives, bq, "Q", 156, 100, [this] { bqClick(); });
+    CreateDriveLetter(gbdrives, br, "R", 156, 120, [this] { brClick(); });
+    CreateDriveLetter(gbdrives, bs, "S", 228, 20, [this] { bsClick(); });
+    CreateDriveLetter(gbdrives, bt, "T", 228, 40, [this] { btClick(); });
+    CreateDriveLetter(gbdrives, bu, "U", 228, 60, [this] { buClick(); });
+    CreateDriveLetter(gbdrives, bv, "V", 228, 80, [this] { bvClick(); });
+    CreateDriveLetter(gbdrives, bw, "W", 228, 120, [this] { bwClick(); });  // below X
+    CreateDriveLetter(gbdrives, bx, "X", 228, 100, [this] { bxClick(); });
+    CreateDriveLetter(gbdrives, by, "Y", 288, 20, [this] { byClick(); });
+    CreateDriveLetter(gbdrives, bz, "Z", 288, 40, [this] { bzClick(); });
 }
 
 std::array<TFlatCheckBox*, DriveLetterCount> TDrivesAccessPage::DriveLetters() {

@@ -11,7 +11,7 @@
 // letter by letter in gbdrives (stored by Apply Changes).
 class TDrivesAccessPage : public TOptionPage {
 public:
-    void Create(TNotebook& notebook, const TPageFonts& fonts);
+    void Create(TNotebook& notebook, const TPageFonts& fonts) override;
     void PageLoader() override;
 
     void hidealldrivesClick();
@@ -53,6 +53,8 @@ public:
     TFlatButton bapplyuser2;
 
 private:
+    void CreateDriveLetter(TGroupBox& group, TFlatCheckBox& box, const char* letter, int left, int top,
+                           std::function<void()> onClick);
     void CreateDriveLetters();
     TDriveLetters TickedLetters();
 };

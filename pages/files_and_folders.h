@@ -7,7 +7,7 @@
 // Explorer shows hidden and system files.
 class TFilesAndFoldersPage : public TOptionPage {
 public:
-    void Create(TNotebook& notebook, const TPageFonts& fonts);
+    void Create(TNotebook& notebook, const TPageFonts& fonts) override;
     void PageLoader() override;
 
     void disfilemenuClick();

@@ -5,7 +5,7 @@
 // Notebook page 7: "Internet Access".
 class TInternetAccessPage : public TOptionPage {
 public:
-    void Create(TNotebook& notebook, const TPageFonts& fonts);
+    void Create(TNotebook& notebook, const TPageFonts& fonts) override;
     void PageLoader() override;
 
     TFlatButton bapplysystem3;

@@ -7,7 +7,7 @@
 // network.
 class TNetworkAccessPage : public TOptionPage {
 public:
-    void Create(TNotebook& notebook, const TPageFonts& fonts);
+    void Create(TNotebook& notebook, const TPageFonts& fonts) override;
     void PageLoader() override;
 
     void hideneighbourClick();

@@ -25,6 +25,9 @@ constexpr int PageIcon(int page) { return 200 + page; }
 // controls and its Apply Changes button.
 class TOptionPage : public TNotebookPage {
 public:
+    // Builds the page and its controls on the notebook, after the pages
+    // before it.
+    virtual void Create(TNotebook& notebook, const TPageFonts& fonts) = 0;
     // The page loader: reads what is stored now and shows it. Runs every time
     // the page's sub-item is selected, before the page is shown.
     virtual void PageLoader() = 0;

@@ -6,7 +6,7 @@
 // pages.
 class TPrinterOptionsPage : public TOptionPage {
 public:
-    void Create(TNotebook& notebook, const TPageFonts& fonts);
+    void Create(TNotebook& notebook, const TPageFonts& fonts) override;
     void PageLoader() override;
 
     void disaddprintersClick();

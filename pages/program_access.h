@@ -6,7 +6,7 @@
 // the registry tools, the MS-DOS prompt and MS-DOS real mode.
 class TProgramAccessPage : public TOptionPage {
 public:
-    void Create(TNotebook& notebook, const TPageFonts& fonts);
+    void Create(TNotebook& notebook, const TPageFonts& fonts) override;
     void PageLoader() override;
 
     void restrictexecutionClick();

@@ -6,7 +6,7 @@
 // and Log Off to the web menus and any change to the menu itself.
 class TStartMenuOptionsPage : public TOptionPage {
 public:
-    void Create(TNotebook& notebook, const TPageFonts& fonts);
+    void Create(TNotebook& notebook, const TPageFonts& fonts) override;
     void PageLoader() override;
 
     void disshutdownClick();

@@ -6,7 +6,7 @@
 // panels, and switches off the settings wizards.
 class TSystemAccessPage : public TOptionPage {
 public:
-    void Create(TNotebook& notebook, const TPageFonts& fonts);
+    void Create(TNotebook& notebook, const TPageFonts& fonts) override;
     void PageLoader() override;
 
     void hidedevicepageClick();

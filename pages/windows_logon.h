@@ -10,7 +10,7 @@
 // logondialog is ticked; typing in them stores nothing.
 class TWindowsLogonPage : public TOptionPage {
 public:
-    void Create(TNotebook& notebook, const TPageFonts& fonts);
+    void Create(TNotebook& notebook, const TPageFonts& fonts) override;
     void PageLoader() override;
 
     void validlogonClick();
