@@ -7,7 +7,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TAVREL_BUILD:-$root/build}
 
 "$root/tools/bootstrap.sh"
-"$root/tools/build.sh"
+"$root/tools/build.sh" tavrel
 
 export WINEPREFIX=${WINEPREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/tavrel/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
