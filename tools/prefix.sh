@@ -18,7 +18,25 @@ while [[ ${1:-} == --* ]]; do
   shift
 done
 prefix=$1
-[[ -f "$prefix/system.reg" ]] && exit 0
+
+# Wine draws the caption buttons (minimise, close) with its Marlett font.
+# Some packagings of Wine miss their own font directory, and the buttons then
+# show the letters "0 1 r"; the font in the prefix's Fonts folder is found.
+provide_caption_font() {
+  local fonts="$prefix/drive_c/windows/Fonts" shipped
+  [[ -d $fonts && ! -f $fonts/marlett.ttf ]] || return 0
+  for shipped in /usr/share/wine/fonts /usr/local/share/wine/fonts /opt/wine*/share/wine/fonts; do
+    if [[ -f $shipped/marlett.ttf ]]; then
+      cp "$shipped/marlett.ttf" "$fonts/"
+      return 0
+    fi
+  done
+}
+
+if [[ -f "$prefix/system.reg" ]]; then
+  provide_caption_font
+  exit 0
+fi
 
 # Read-only, hidden and system, as Windows 98 leaves it.
 seed_boot_file() {
@@ -52,4 +70,5 @@ mkdir -p "$prefix"
     seed_boot_file
   fi
   wineserver -w
+  provide_caption_font
 ) 9>"$prefix.lock"
