@@ -1,6 +1,5 @@
 #include "app/application.h"
 
-#include "base/error_text.h"
 #include "widgets/hover_tracker.h"
 #include "widgets/window.h"
 
@@ -113,7 +112,7 @@ void TApplication::SetHint(const std::string& hint) {
 }
 
 void TApplication::ShowException(const std::exception& error) {
-    Shell().ShowMessageBox(mainWindow_, ErrorBoxText(error.what()), title_, MB_OK | MB_ICONERROR);
+    ShowErrorBox(Shell(), mainWindow_, title_, error);
 }
 
 HFONT TApplication::Font(const std::string& face, int characterHeight, bool bold) {

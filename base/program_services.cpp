@@ -8,7 +8,7 @@ class TPlatformServices : public TProgramServices {
 public:
     TShellServices& Shell() override { return shell_; }
     void ShowException(const std::exception& error) override {
-        shell_.ShowMessageBox(nullptr, ErrorBoxText(error.what()), "Error", MB_OK | MB_ICONERROR);
+        ShowErrorBox(shell_, nullptr, "Error", error);
     }
     HWND MainWindow() const override { return nullptr; }
 
@@ -20,6 +20,10 @@ TPlatformServices platformServices;
 TProgramServices* installed = &platformServices;
 
 }  // namespace
+
+void ShowErrorBox(TShellServices& shell, HWND owner, const std::string& caption, const std::exception& error) {
+    shell.ShowMessageBox(owner, ErrorBoxText(error.what()), caption, MB_OK | MB_ICONERROR);
+}
 
 TProgramServices& ProgramServices() { return *installed; }
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <string>
 
 // What the windows and pages ask of the program around them: the shell's
 // services, the error display and the window that owns the program's boxes.
@@ -18,6 +19,9 @@ public:
     virtual void ShowException(const std::exception& error) = 0;
     virtual HWND MainWindow() const = 0;
 };
+
+// The error box: modal, stop icon, OK, the error's text as ErrorBoxText gives it.
+void ShowErrorBox(TShellServices& shell, HWND owner, const std::string& caption, const std::exception& error);
 
 TProgramServices& ProgramServices();
 // nullptr puts the platform's own back.

@@ -9,7 +9,7 @@ void BroadcastSettingChange() { ProgramServices().Shell().BroadcastSettingChange
 
 void ShowRebootNotice(const std::string& notice) {
     ProgramServices().Shell().ShowMessageBox(ProgramServices().MainWindow(), notice, "Information",
-                                         MB_OK | MB_ICONINFORMATION);
+                                             MB_OK | MB_ICONINFORMATION);
 }
 
 void ApplyChanges(TFlatButton& button, const std::string& notice) {
