@@ -25,28 +25,28 @@ std::string BootDirectory() {
     return directory.empty() ? BootDrive : directory;
 }
 
-void StoreBootEntry(const std::string& entry, const std::string& value) {
+void StoreBootEntry(const char* entry, const std::string& value) {
     TIniFile file(BootFile());
     file.WriteString(BootSection, entry, value);
 }
 
-void StoreBootFlag(const std::string& entry, const TFlatCheckBox& box, const char* ticked, const char* cleared) {
+void StoreBootFlag(const char* entry, const TFlatCheckBox& box, const char* ticked, const char* cleared) {
     StoreBootEntry(entry, box.Checked() ? ticked : cleared);
 }
 
 // A loader's step for one box: ticked exactly when the entry reads tickedWhen.
-void LoadBootFlag(const TIniFile& file, const std::string& entry, const char* missingDefault,
+void LoadBootFlag(const TIniFile& file, const char* entry, const char* missingDefault,
                   const char* tickedWhen, TFlatCheckBox& box) {
     box.SetChecked(file.ReadString(BootSection, entry, missingDefault) == tickedWhen);
 }
 
-void LoadDelay(const TIniFile& file, const std::string& entry, const char* missingDefault, TSpinEdit& delay) {
+void LoadDelay(const TIniFile& file, const char* entry, const char* missingDefault, TSpinEdit& delay) {
     delay.SetValue(StrToInt(file.ReadString(BootSection, entry, missingDefault)));
 }
 
 // Only a whole number is stored: the empty or lone-sign text met while the
 // user types would make every later load fail.
-void StoreDelay(const std::string& entry, const TSpinEdit& delay) {
+void StoreDelay(const char* entry, const TSpinEdit& delay) {
     const std::string shown = delay.Text();
     if (IsWholeNumber(shown)) StoreBootEntry(entry, shown);
 }

@@ -8,7 +8,7 @@
 namespace {
 
 // Ticked writes the applet's entry as "no"; cleared deletes it, whatever it held.
-void StoreApplet(const std::string& applet, const TFlatCheckBox& box) {
+void StoreApplet(const char* applet, const TFlatCheckBox& box) {
     TIniFile file(ControlIni);
     if (box.Checked())
         file.WriteString(DontLoadSection, applet, "no");
@@ -17,7 +17,7 @@ void StoreApplet(const std::string& applet, const TFlatCheckBox& box) {
 }
 
 // Exactly "no" ticks the box; anything else, a missing entry included, clears it.
-void LoadApplet(const TIniFile& file, const std::string& applet, TFlatCheckBox& box) {
+void LoadApplet(const TIniFile& file, const char* applet, TFlatCheckBox& box) {
     box.SetChecked(file.ReadString(DontLoadSection, applet, "error") == "no");
 }
 

@@ -7,13 +7,13 @@
 namespace {
 
 // PaintDesktopVersion is the page's one text value: "1" shows the version, "0" hides it.
-void StoreTextFlag(HKEY root, const std::string& key, const std::string& name, const TFlatCheckBox& box) {
+void StoreTextFlag(HKEY root, const char* key, const char* name, const TFlatCheckBox& box) {
     TOpenedKey registry(root, key);
     registry.WriteString(name, box.Checked() ? "1" : "0");
 }
 
 // Ticked exactly when the whole text is "1"; a missing value is created as "0".
-void LoadTextFlag(TRegistry& registry, const std::string& name, TFlatCheckBox& box) {
+void LoadTextFlag(TRegistry& registry, const char* name, TFlatCheckBox& box) {
     if (registry.ValueExists(name))
         box.SetChecked(registry.ReadString(name) == "1");
     else

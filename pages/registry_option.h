@@ -11,10 +11,10 @@
 
 // An option handler's store: a registry object on the root, the key opened
 // (created when missing), one REG_DWORD written, the object freed.
-void StoreInteger(HKEY root, const std::string& key, const std::string& name, int32_t value);
+void StoreInteger(HKEY root, const char* key, const char* name, int32_t value);
 
 // 1 when the box is ticked, 0 when it is cleared.
-inline void StoreFlag(HKEY root, const std::string& key, const std::string& name, const TFlatCheckBox& box) {
+inline void StoreFlag(HKEY root, const char* key, const char* name, const TFlatCheckBox& box) {
     StoreInteger(root, key, name, box.Checked() ? 1 : 0);
 }
 
@@ -22,7 +22,7 @@ inline void StoreFlag(HKEY root, const std::string& key, const std::string& name
 // stored value ticks the box exactly when it equals tickedWhen (a change of
 // the box runs its handler at once); a missing value is created as
 // missingDefault and the box keeps what it shows.
-void LoadFlag(TRegistry& registry, const std::string& name, TFlatCheckBox& box, int32_t tickedWhen = 1,
+void LoadFlag(TRegistry& registry, const char* name, TFlatCheckBox& box, int32_t tickedWhen = 1,
               int32_t missingDefault = 0);
 
 // A registry object on the root with the key opened, creating it when missing.

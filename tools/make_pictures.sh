@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Draws the program's pictures into app/pictures/ with ImageMagick: the
-# banner, the default page picture, the thirteen page icons and the window
-# icon. Run it again after changing a drawing; the results are committed.
+# banner (packed by tools/pack_lznt1.py, which needs python3), the default
+# page picture, the thirteen page icons and the window icon. Run it again
+# after changing a drawing; the results are committed.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 out=$root/app/pictures
@@ -31,10 +32,30 @@ render() {
         -scale "${pixels}x${pixels}" "PNG32:$png"
 }
 
+# Four bytes, little-endian, as printf escapes.
+le32() {
+    printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24))
+}
+
+# An icon file whose one 32x32 image is stored as PNG, which the platform
+# reads since Windows Vista: a fifth of the size of the bitmap kind.
+png_icon() {
+    local png=$1 ico=$2
+    convert "$png" -strip -define png:compression-level=9 "PNG32:$work/icon.png"
+    local size
+    size=$(stat -c %s "$work/icon.png")
+    {
+        printf '\0\0\1\0\1\0'             # reserved, an icon, one image
+        printf '\x20\x20\0\0\1\0\x20\0'   # 32x32, no palette, one plane, 32 bits
+        printf "$(le32 "$size")$(le32 22)"  # the image's size and place
+        cat "$work/icon.png"
+    } >"$ico"
+}
+
 # A 32x32 page icon: page number, drawing on a 32 grid.
 page_icon() {
     render "$work/page$1.png" 32 32
-    convert "$work/page$1.png" "$out/page$1.ico"
+    png_icon "$work/page$1.png" "$out/page$1.ico"
 }
 
 # The emblem of the program: a ticked box on a navy tile. Also the window
@@ -398,12 +419,14 @@ draw_banner() {
         -font Liberation-Sans-Bold -pointsize 23 \
         -fill 'rgba(0,0,0,0.55)' -annotate +62+36 'Tavrel Control Manager' \
         -fill white -annotate +61+35 'Tavrel Control Manager' \
-        -type TrueColor BMP3:"$out/banner.bmp"
+        -type TrueColor BMP3:"$work/banner.bmp"
+    # Bitmap resources hold a picture of this many colours only uncompressed.
+    python3 "$root/tools/pack_lznt1.py" "$work/banner.bmp" "$out/banner.packed"
 }
 
 # The default page: an arrow towards the section list, beside a page of
 # option boxes. Flat silver like the notebook, so 256 colours hold it
-# without a visible loss and the file stays small.
+# without a visible loss, and their runs pack it to an eighth.
 draw_default_page() {
     local w=369 h=261
     local page="fill white stroke #A8A8A8 stroke-width 1 roundrectangle 200.5,48.5 344.5,212.5 4,4
@@ -428,7 +451,7 @@ draw_default_page() {
               -compose Multiply -composite \) \
            -alpha off -compose CopyOpacity -composite \) \
         -compose Over -composite \
-        -dither None -colors 256 -type Palette -compress None BMP3:"$out/default_page.bmp"
+        -dither None -colors 256 -type Palette -compress RLE BMP3:"$out/default_page.bmp"
 }
 
 draw_window_icon

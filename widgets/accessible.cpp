@@ -97,11 +97,15 @@ private:
     Interface* object_ = nullptr;
 };
 
+// Converted straight into the string the reader gets: a wide string of the
+// C++ library would bring all its wide-string code into the program file.
 BSTR StringOf(const std::string& text) {
-    std::wstring wide(text.size(), L'\0');
-    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0],
-                                     static_cast<int>(wide.size()));
-    return Library().AllocateString(wide.data(), static_cast<UINT>(length > 0 ? length : 0));
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    if (length <= 0) return Library().AllocateString(L"", 0);
+    BSTR wide = Library().AllocateString(nullptr, static_cast<UINT>(length));
+    if (wide) MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide, length);
+    return wide;
 }
 
 // An empty text is no text, as the standard objects answer.

@@ -6,9 +6,10 @@
 
 // What every control of a page is created with: caption, status-bar hint
 // and place on its parent.
+// The texts are the pages' literals; they are copied when the control is made.
 struct TControlProps {
-    std::string Caption;
-    std::string Hint;
+    const char* Caption = "";
+    const char* Hint = "";
     TBounds Bounds;
 };
 

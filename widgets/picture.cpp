@@ -1,5 +1,7 @@
 #include "widgets/picture.h"
 
+#include "widgets/bitmap_resource.h"
+
 #include <oleacc.h>
 
 void TPicture::Create(HWND parent, const TBounds& bounds, int resource, TKind kind) {
@@ -9,7 +11,7 @@ void TPicture::Create(HWND parent, const TBounds& bounds, int resource, TKind ki
     if (kind == TKind::Icon)
         icon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(resource), IMAGE_ICON, 32, 32, 0));
     else
-        bitmap_ = static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, 0));
+        bitmap_ = LoadBitmapResource(instance, resource);
     CreateHandle({nullptr, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, bounds, parent});
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/resource.h"
 #include "pages/option_page.h"
+#include "widgets/bitmap_resource.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ const COLORREF Backdrop = RGB(255, 0, 255);
 HINSTANCE Module() { return GetModuleHandleA(nullptr); }
 
 SIZE BitmapSize(int resource) {
-    auto bitmap = static_cast<HBITMAP>(LoadImageA(Module(), MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, 0));
+    HBITMAP bitmap = LoadBitmapResource(Module(), resource);
     if (!bitmap) return {0, 0};
     BITMAP info{};
     GetObject(bitmap, sizeof(info), &info);
@@ -106,4 +107,67 @@ TEST(Pictures, TheWindowIconComesInBothSizes) {
         EXPECT_EQ(pixels.front(), Backdrop);
         EXPECT_GT(DrawnPixels(pixels), pixels.size() / 2);
     }
+}
+
+namespace {
+
+std::vector<BYTE> PackedBanner() {
+    HRSRC found = FindResourceA(Module(), MAKEINTRESOURCEA(IDB_BANNER), PackedBitmapType);
+    if (!found) return {};
+    const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(Module(), found)));
+    return std::vector<BYTE>(data, data + SizeofResource(Module(), found));
+}
+
+COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    COLORREF pixel = GetPixel(dc, x, y);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return pixel;
+}
+
+}  // namespace
+
+// Right side up and in its colours: the maroon rule runs along the bottom,
+// the navy fades to the right across the top.
+TEST(Pictures, ThePackedBannerUnpacksAsDrawn) {
+    HBITMAP banner = LoadBitmapResource(Module(), IDB_BANNER);
+    ASSERT_NE(banner, nullptr);
+    EXPECT_EQ(PixelOf(banner, 300, 53), RGB(128, 0, 0));
+    const COLORREF left = PixelOf(banner, 2, 2), right = PixelOf(banner, 514, 2);
+    EXPECT_GT(GetBValue(left), GetRValue(left) + 64);
+    EXPECT_GT(GetRValue(right), GetRValue(left) + 64);
+    DeleteObject(banner);
+}
+
+TEST(Pictures, ADamagedPackedBitmapIsNoBitmap) {
+    const std::vector<BYTE> whole = PackedBanner();
+    ASSERT_GT(whole.size(), 100u);
+    std::vector<BYTE> huge = whole;
+    huge[3] = 0x7F;  // an unpacked size of some 2 GiB
+    std::vector<BYTE> shorter = whole;
+    shorter[0] ^= 1;  // one byte more than it unpacks to
+    std::vector<BYTE> scrambled = whole;
+    for (size_t at = 4; at < scrambled.size(); at += 7) scrambled[at] ^= 0x5A;
+    const struct {
+        const char* Name;
+        std::vector<BYTE> Bytes;
+    } cases[] = {
+        {"empty", {}},
+        {"the size alone", std::vector<BYTE>(whole.begin(), whole.begin() + 4)},
+        {"cut short", std::vector<BYTE>(whole.begin(), whole.begin() + static_cast<long>(whole.size() / 2))},
+        {"an impossible size", huge},
+        {"a wrong size", shorter},
+        {"scrambled", scrambled},
+    };
+    for (const auto& damaged : cases) {
+        SCOPED_TRACE(damaged.Name);
+        HBITMAP bitmap = UnpackBitmap(damaged.Bytes.data(), static_cast<DWORD>(damaged.Bytes.size()));
+        EXPECT_EQ(bitmap, nullptr);
+        if (bitmap) DeleteObject(bitmap);
+    }
+    HBITMAP bitmap = UnpackBitmap(whole.data(), static_cast<DWORD>(whole.size()));
+    EXPECT_NE(bitmap, nullptr);
+    if (bitmap) DeleteObject(bitmap);
 }

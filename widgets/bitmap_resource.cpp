@@ -1,0 +1,66 @@
+#include "widgets/bitmap_resource.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+const USHORT Lznt1 = 2;  // COMPRESSION_FORMAT_LZNT1
+
+// The platform's decompressor, in ntdll since Windows NT; declared in the
+// driver kit only, so it is looked up.
+using TDecompressBuffer = LONG(WINAPI*)(USHORT format, UCHAR* unpacked, ULONG unpackedSize, const UCHAR* packed,
+                                        ULONG packedSize, ULONG* finalSize);
+
+// Every chunk of LZNT1 takes at least three bytes and gives at most 4096.
+const ULONG ChunkSize = 4096;
+const ULONG SmallestChunk = 3;
+
+std::vector<BYTE> Unpacked(const BYTE* packed, DWORD packedSize) {
+    ULONG size = 0;
+    if (packedSize < sizeof(size)) return {};
+    std::memcpy(&size, packed, sizeof(size));
+    if (size / ChunkSize > (packedSize - sizeof(size)) / SmallestChunk) return {};
+    auto decompress = reinterpret_cast<TDecompressBuffer>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlDecompressBuffer")));
+    std::vector<BYTE> file(size);
+    ULONG unpacked = 0;
+    if (!decompress || decompress(Lznt1, file.data(), size, packed + sizeof(size), packedSize - sizeof(size),
+                                  &unpacked) != 0 || unpacked != size)
+        return {};
+    return file;
+}
+
+// The bitmap of a .bmp file's bytes, once its rows are known to be all there.
+HBITMAP FromFile(const std::vector<BYTE>& file) {
+    BITMAPFILEHEADER header{};
+    BITMAPINFOHEADER info{};
+    if (file.size() < sizeof(header) + sizeof(info)) return nullptr;
+    std::memcpy(&header, file.data(), sizeof(header));
+    std::memcpy(&info, file.data() + sizeof(header), sizeof(info));
+    if (header.bfType != 0x4D42 || info.biCompression != BI_RGB || info.biBitCount < 16) return nullptr;
+    const size_t stride = ((static_cast<size_t>(info.biWidth) * info.biBitCount + 31) / 32) * 4;
+    const size_t rows = static_cast<size_t>(info.biHeight < 0 ? -info.biHeight : info.biHeight);
+    if (info.biWidth <= 0 || header.bfOffBits > file.size() || (file.size() - header.bfOffBits) / stride < rows)
+        return nullptr;
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateDIBitmap(screen, &info, CBM_INIT, file.data() + header.bfOffBits,
+                                    reinterpret_cast<const BITMAPINFO*>(file.data() + sizeof(header)),
+                                    DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    return bitmap;
+}
+
+}  // namespace
+
+HBITMAP UnpackBitmap(const BYTE* packed, DWORD size) { return FromFile(Unpacked(packed, size)); }
+
+HBITMAP LoadBitmapResource(HINSTANCE instance, int resource) {
+    if (FindResourceA(instance, MAKEINTRESOURCEA(resource), MAKEINTRESOURCEA(2)))  // RT_BITMAP
+        return static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, 0));
+    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(resource), PackedBitmapType);
+    HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+    const auto* packed = static_cast<const BYTE*>(loaded ? LockResource(loaded) : nullptr);
+    if (!packed) return nullptr;
+    return UnpackBitmap(packed, SizeofResource(instance, found));
+}
