@@ -8,22 +8,22 @@
 void TActiveDesktopPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
     CreateFrame(notebook, fonts, "desktop4", "Active Desktop", PageIcon(4));
     CreateBox(noactivedesk, {"No Active Desktop", "Turns Off the Active Desktop Features.", {16, 12, 121, 17}},
-              [this] { noactivedeskClick(); });
+              Handler(&TActiveDesktopPage::noactivedeskClick));
     CreateBox(noactivechanges,
               {"No Active Desktop Changes", "Do Not Allow any Active Desktop Changes.", {16, 40, 153, 17}},
-              [this] { noactivechangesClick(); });
+              Handler(&TActiveDesktopPage::noactivechangesClick));
     CreateBox(nowebview,
               {"No Customize Web View", "Do Not Allow Changes to the Active Desktop Web View.", {16, 96, 157, 17}},
-              [this] { nowebviewClick(); });
+              Handler(&TActiveDesktopPage::nowebviewClick));
     CreateBox(dishtml,
               {"Disable HTML Wallpaper", "Disable/Enable Setting HTML Wallpaper on the Desktop.", {208, 40, 145, 17}},
-              [this] { dishtmlClick(); });
+              Handler(&TActiveDesktopPage::dishtmlClick));
     CreateBox(nosetactivedesk,
               {"No Setting Active Desktop", "Do Not Allow Setting the Active Desktop Features.", {16, 68, 153, 17}},
-              [this] { nosetactivedeskClick(); });
+              Handler(&TActiveDesktopPage::nosetactivedeskClick));
     CreateBox(useclassic, {"Use Classic Shell", "Always Use the Classic Windows Shell.", {208, 12, 109, 17}},
-              [this] { useclassicClick(); });
-    CreateApplyButton(bapplydesk4, [this] { bapplydesk4Click(); });
+              Handler(&TActiveDesktopPage::useclassicClick));
+    CreateApplyButton(bapplydesk4, Handler(&TActiveDesktopPage::bapplydesk4Click));
 }
 
 // The HTML wallpaper value is read as "NoHTMLWallPaper" here and written as

@@ -66,39 +66,39 @@ void TBootSettingsPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
     CreateBox(enabootgui,
               {"Enable Boot to Windows", "Enable/Disable Booting to Windows, Boot to MS-DOS instead.",
                {20, 12, 141, 17}},
-              [this] { enabootguiClick(); });
+              Handler(&TBootSettingsPage::enabootguiClick));
     CreateBox(enabootfkeys,
               {"Enable Boot Function Keys",
                "Enable/Disable the Funtion Keys when Booting.  Prevents Bypassing Security.", {20, 40, 153, 17}},
-              [this] { enabootfkeysClick(); });
+              Handler(&TBootSettingsPage::enabootfkeysClick));
     CreateBox(enabootmenu,
               {"Enable Boot Menu Options", "Enable/Disable the Boot Menu before Windows loads.", {20, 68, 149, 17}},
-              [this] { enabootmenuClick(); });
+              Handler(&TBootSettingsPage::enabootmenuClick));
     CreateBox(dissafemode,
               {"Disable SafeMode Warning", "Disable/Enable the SafeMode Warning Message if any Errors occur.",
                {200, 12, 153, 17}},
-              [this] { dissafemodeClick(); });
+              Handler(&TBootSettingsPage::dissafemodeClick));
     CreateBox(disbootlogo,
               {"Disable Windows Boot Logo", "Disable/Enable the Windows 95/98 Screen Logo when Windows loads.",
                {200, 40, 157, 17}},
-              [this] { disbootlogoClick(); });
+              Handler(&TBootSettingsPage::disbootlogoClick));
     CreateBox(disscandisk,
               {"Disable Auto Scandisk", "Disable/Enable the Auto Scandisk when Errors occur.", {200, 68, 137, 17}},
-              [this] { disscandiskClick(); });
+              Handler(&TBootSettingsPage::disscandiskClick));
     CreateBox(moredosmem,
               {"More Memory for MS-DOS", "Preserve more Memory for MS-DOS Applications.", {20, 96, 149, 17}},
-              [this] { moredosmemClick(); });
+              Handler(&TBootSettingsPage::moredosmemClick));
     CreateBox(disbootlog,
               {"Disable Boot Log",
                "Disable/Enable the Boot Logging whilst Windows Loads.  See the Bootlog.txt File.", {200, 96, 121, 17}},
-              [this] { disbootlogClick(); });
+              Handler(&TBootSettingsPage::disbootlogClick));
     Label5.Create(Options(), "Boot Startup Delay", {24, 140, 105, 13}, Fonts().Regular);
     CreateDelay(bootdelay, Options(), "Sets the Bootup Delay in Seconds before Windows loads.", {136, 136, 41, 21},
-                Fonts().Regular, [this] { bootdelayChange(); });
+                Fonts().Regular, Handler(&TBootSettingsPage::bootdelayChange));
     Label6.Create(Options(), "Boot Menu Delay", {200, 140, 100, 13}, Fonts().Regular);
     CreateDelay(menudelay, Options(), "Sets the Boot Menu Delay before Windows loads if an Option is not Selected.",
-                {304, 136, 41, 21}, Fonts().Regular, [this] { menudelayChange(); });
-    CreateApplyButton(bapplyboot1, [this] { bapplyboot1Click(); });
+                {304, 136, 41, 21}, Fonts().Regular, Handler(&TBootSettingsPage::menudelayChange));
+    CreateApplyButton(bapplyboot1, Handler(&TBootSettingsPage::bapplyboot1Click));
     // Last: it goes under every sibling, and those created after it would go under it.
     Bevel3.Create(Options(), {12, 120, 345, 54});
 }

@@ -27,44 +27,44 @@ void TControlPanelsPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
     CreateFrame(notebook, fonts, "System9", "Control Panels", PageIcon(9));
     CreateBox(disdisplaycpl,
               {"Disable Display Settings", "Disable/Enable Access to Display Settings.", {16, 8, 137, 17}},
-              [this] { disdisplaycplClick(); });
+              Handler(&TControlPanelsPage::disdisplaycplClick));
     CreateBox(dispasswordcpl,
               {"Disable Password Options", "Disable/Enable Access to Password Settings.", {16, 32, 145, 17}},
-              [this] { dispasswordcplClick(); });
+              Handler(&TControlPanelsPage::dispasswordcplClick));
     CreateBox(disnetworkcpl,
               {"Disable Network Settings", "Disable/Enable Access to the Network Settings.", {16, 56, 145, 17}},
-              [this] { disnetworkcplClick(); });
+              Handler(&TControlPanelsPage::disnetworkcplClick));
     CreateBox(dishardwarecpl,
               {"Hide Hardware Wizard", "Hide/Show Hardware Wizard Control Panel.", {16, 80, 145, 17}},
-              [this] { dishardwarecplClick(); });
+              Handler(&TControlPanelsPage::dishardwarecplClick));
     CreateBox(disaddremcpl,
               {"Hide Add/Remove Programs", "Hide/Show Add/Remove Programs Control Panel.", {16, 104, 173, 17}},
-              [this] { disaddremcplClick(); });
+              Handler(&TControlPanelsPage::disaddremcplClick));
     CreateBox(disintercpl,
               {"Hide International Options", "Hide/Show Regional/International Settings Control Panel.",
                {16, 128, 157, 17}},
-              [this] { disintercplClick(); });
+              Handler(&TControlPanelsPage::disintercplClick));
     CreateBox(dismousecpl,
               {"Hide Mouse/Keyboard Settings", "Hide/Show Mouse & Keyboard Control Panels.", {16, 152, 185, 17}},
-              [this] { dismousecplClick(); });
+              Handler(&TControlPanelsPage::dismousecplClick));
     CreateBox(dismediacpl,
               {"Hide Multimedia Options", "Hide/Show Multimedia & Sounds Control Panels.", {208, 8, 153, 17}},
-              [this] { dismediacplClick(); });
+              Handler(&TControlPanelsPage::dismediacplClick));
     CreateBox(disinetcpl,
               {"Hide Internet Options", "Hide/Show Internet Options Control Panel.", {208, 32, 145, 17}},
-              [this] { disinetcplClick(); });
+              Handler(&TControlPanelsPage::disinetcplClick));
     CreateBox(disthemescpl,
               {"Hide Desktop Themes", "Hide/Show Desktop Themes Control Panel.", {208, 56, 149, 17}},
-              [this] { disthemescplClick(); });
+              Handler(&TControlPanelsPage::disthemescplClick));
     CreateBox(dispowercpl,
               {"Hide Power Settings", "Hide/Show Power Management Control Panel.", {208, 80, 145, 17}},
-              [this] { dispowercplClick(); });
+              Handler(&TControlPanelsPage::dispowercplClick));
     CreateBox(dismodemcpl, {"Hide Modem Settings", "Hide/Show Modems Control Panel.", {208, 104, 141, 17}},
-              [this] { dismodemcplClick(); });
+              Handler(&TControlPanelsPage::dismodemcplClick));
     CreateBox(distimecpl,
               {"Hide Time/Date Settings", "Hide/Show Date/Time Control Panel.", {208, 128, 153, 17}},
-              [this] { distimecplClick(); });
-    CreateApplyButton(bapplysystem5, [this] { bapplysystem5Click(); });
+              Handler(&TControlPanelsPage::distimecplClick));
+    CreateApplyButton(bapplysystem5, Handler(&TControlPanelsPage::bapplysystem5Click));
 }
 
 // The policy values first, the applet entries last: a box of the first

@@ -26,46 +26,46 @@ void TDesktopAccessPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
     CreateFrame(notebook, fonts, "desktop1", "Desktop Access", PageIcon(1));
     CreateGreyBox(hidedeskicons,
                   {"Hide All Desktop Icons", "Hide/Show all Icons on the Windows Desktop.", {16, 12, 137, 17}},
-                  [this] { hidedeskiconsClick(); });
+                  Handler(&TDesktopAccessPage::hidedeskiconsClick));
     CreateGreyBox(hideineticon,
                   {"Hide Internet Icon", "Hide/Show the Internet Access Icon on the Desktop.", {16, 40, 121, 17}},
-                  [this] { hideineticonClick(); });
+                  Handler(&TDesktopAccessPage::hideineticonClick));
     CreateGreyBox(distraycontext,
                   {"Disable Taskbar Context Menus", "Disable/Enable Right Mouse Click Menus on the Taskbar.",
                    {16, 68, 177, 17}},
-                  [this] { distraycontextClick(); });
+                  Handler(&TDesktopAccessPage::distraycontextClick));
     CreateGreyBox(nowallpaper,
                   {"No Wallpaper Changes", "Do not save Desktop Wallpaper changes.", {204, 12, 137, 17}},
-                  [this] { nowallpaperClick(); });
+                  Handler(&TDesktopAccessPage::nowallpaperClick));
     CreateGreyBox(disallcontext,
                   {"Disable All Context Menus", "Disable/Enable All Right Mouse Click Menus within Windows.",
                    {16, 96, 141, 17}},
-                  [this] { disallcontextClick(); });
+                  Handler(&TDesktopAccessPage::disallcontextClick));
     CreateGreyBox(hidebackground,
                   {"Hide Background Page",
                    "Hide/Show Background Page Tab within the Display Settings Control Panel.", {204, 40, 145, 17}},
-                  [this] { hidebackgroundClick(); });
+                  Handler(&TDesktopAccessPage::hidebackgroundClick));
     CreateGreyBox(hidescreensaver,
                   {"Hide Screensaver Page",
                    "Hide/Show Screensaver Page Tab within the Display Settings Control Panel.", {204, 68, 145, 17}},
-                  [this] { hidescreensaverClick(); });
+                  Handler(&TDesktopAccessPage::hidescreensaverClick));
     CreateGreyBox(hideappearance,
                   {"Hide Appearance Page",
                    "Hide/Show Appearance Page Tab within the Display Settings Control Panel.", {204, 96, 145, 17}},
-                  [this] { hideappearanceClick(); });
+                  Handler(&TDesktopAccessPage::hideappearanceClick));
     CreateGreyBox(hidedisplay,
                   {"Hide Display Settings",
                    "Hide/Show Display Settings Page Tab within the Display Settings Control Panel.",
                    {204, 124, 149, 17}},
-                  [this] { hidedisplayClick(); });
+                  Handler(&TDesktopAccessPage::hidedisplayClick));
     CreateBox(nosavesettings,
               {"No Save Settings on Exit",
                "No Save/Save Explorer & Desktop Settings, Icon Positions, Folder Views etc..", {16, 124, 145, 17}},
-              [this] { nosavesettingsClick(); });
+              Handler(&TDesktopAccessPage::nosavesettingsClick));
     CreateBox(showversion,
               {"Show Version on Desktop", "Show/Hide the Windows Version Number on the Desktop.", {16, 152, 149, 17}},
-              [this] { showversionClick(); });
-    CreateApplyButton(bapplydesk1, [this] { bapplydesk1Click(); });
+              Handler(&TDesktopAccessPage::showversionClick));
+    CreateApplyButton(bapplydesk1, Handler(&TDesktopAccessPage::bapplydesk1Click));
     // The one Apply button whose colours follow the silver panel.
     bapplydesk1.SetUseAdvColors(true);
 }

@@ -11,13 +11,13 @@ void TDrivesAccessPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
                          {"Hide All Drives on Computer", "Hide/Show All Drives on My Computer and within Explorer.",
                           {28, 8, 181, 17}},
                          Fonts().Bold, clMaroon);
-    hidealldrives.OnClick = [this] { hidealldrivesClick(); };
+    hidealldrives.OnClick = Handler(&TDrivesAccessPage::hidealldrivesClick);
     gbdrives.Create(Options(),
                     {"Hide Selected Drives", "Hide/Show Selected Drives on My Computer and Explorer.",
                      {16, 32, 337, 145}},
                     Fonts().Regular, clMaroon);
     CreateDriveLetters();
-    CreateApplyButton(bapplyuser2, [this] { bapplyuser2Click(); });
+    CreateApplyButton(bapplyuser2, Handler(&TDrivesAccessPage::bapplyuser2Click));
 }
 
 void TDrivesAccessPage::CreateDriveLetter(TGroupBox& group, TFlatCheckBox& box, const char* letter, int left, int top,
@@ -28,32 +28,32 @@ void TDrivesAccessPage::CreateDriveLetter(TGroupBox& group, TFlatCheckBox& box, 
 // Five columns of six rows, placed relative to the group box. The boxes
 // have no hints: the group's hint shows over them.
 void TDrivesAccessPage::CreateDriveLetters() {
-    CreateDriveLetter(gbdrives, ba, "A", 12, 20, [this] { baClick(); });
-    CreateDriveLetter(gbdrives, bb, "B", 12, 40, [this] { bbClick(); });
-    CreateDriveLetter(gbdrives, bc, "C", 12, 60, [this] { bcClick(); });
-    CreateDriveLetter(gbdrives, bd, "D", 12, 80, [this] { bdClick(); });
-    CreateDriveLetter(gbdrives, be, "E", 12, 100, [this] { beClick(); });
-    CreateDriveLetter(gbdrives, bf, "F", 12, 120, [this] { bfClick(); });
-    CreateDriveLetter(gbdrives, bg, "G", 84, 20, [this] { bgClick(); });
-    CreateDriveLetter(gbdrives, bh, "H", 84, 40, [this] { bhClick(); });
-    CreateDriveLetter(gbdrives, bi, "I", 84, 60, [this] { biClick(); });
-    CreateDriveLetter(gbdrives, bj, "J", 84, 80, [this] { bjClick(); });
-    CreateDriveLetter(gbdrives, bk, "K", 84, 120, [this] { bkClick(); });  // below L
-    CreateDriveLetter(gbdrives, bl, "L", 84, 100, [this] { blClick(); });
-    CreateDriveLetter(gbdrives, bm, "M", 156, 20, [this] { bmClick(); });
-    CreateDriveLetter(gbdrives, bn, "N", 156, 40, [this] { bnClick(); });
-    CreateDriveLetter(gbdrives, bo, "O", 156, 60, [this] { boClick(); });
-    CreateDriveLetter(gbdrives, bp, "P", 156, 80, [this] { bpClick(); });
-    CreateDriveLetter(gbdrives, bq, "Q", 156, 100, [this] { bqClick(); });
-    CreateDriveLetter(gbdrives, br, "R", 156, 120, [this] { brClick(); });
-    CreateDriveLetter(gbdrives, bs, "S", 228, 20, [this] { bsClick(); });
-    CreateDriveLetter(gbdrives, bt, "T", 228, 40, [this] { btClick(); });
-    CreateDriveLetter(gbdrives, bu, "U", 228, 60, [this] { buClick(); });
-    CreateDriveLetter(gbdrives, bv, "V", 228, 80, [this] { bvClick(); });
-    CreateDriveLetter(gbdrives, bw, "W", 228, 120, [this] { bwClick(); });  // below X
-    CreateDriveLetter(gbdrives, bx, "X", 228, 100, [this] { bxClick(); });
-    CreateDriveLetter(gbdrives, by, "Y", 288, 20, [this] { byClick(); });
-    CreateDriveLetter(gbdrives, bz, "Z", 288, 40, [this] { bzClick(); });
+    CreateDriveLetter(gbdrives, ba, "A", 12, 20, Handler(&TDrivesAccessPage::baClick));
+    CreateDriveLetter(gbdrives, bb, "B", 12, 40, Handler(&TDrivesAccessPage::bbClick));
+    CreateDriveLetter(gbdrives, bc, "C", 12, 60, Handler(&TDrivesAccessPage::bcClick));
+    CreateDriveLetter(gbdrives, bd, "D", 12, 80, Handler(&TDrivesAccessPage::bdClick));
+    CreateDriveLetter(gbdrives, be, "E", 12, 100, Handler(&TDrivesAccessPage::beClick));
+    CreateDriveLetter(gbdrives, bf, "F", 12, 120, Handler(&TDrivesAccessPage::bfClick));
+    CreateDriveLetter(gbdrives, bg, "G", 84, 20, Handler(&TDrivesAccessPage::bgClick));
+    CreateDriveLetter(gbdrives, bh, "H", 84, 40, Handler(&TDrivesAccessPage::bhClick));
+    CreateDriveLetter(gbdrives, bi, "I", 84, 60, Handler(&TDrivesAccessPage::biClick));
+    CreateDriveLetter(gbdrives, bj, "J", 84, 80, Handler(&TDrivesAccessPage::bjClick));
+    CreateDriveLetter(gbdrives, bk, "K", 84, 120, Handler(&TDrivesAccessPage::bkClick));  // below L
+    CreateDriveLetter(gbdrives, bl, "L", 84, 100, Handler(&TDrivesAccessPage::blClick));
+    CreateDriveLetter(gbdrives, bm, "M", 156, 20, Handler(&TDrivesAccessPage::bmClick));
+    CreateDriveLetter(gbdrives, bn, "N", 156, 40, Handler(&TDrivesAccessPage::bnClick));
+    CreateDriveLetter(gbdrives, bo, "O", 156, 60, Handler(&TDrivesAccessPage::boClick));
+    CreateDriveLetter(gbdrives, bp, "P", 156, 80, Handler(&TDrivesAccessPage::bpClick));
+    CreateDriveLetter(gbdrives, bq, "Q", 156, 100, Handler(&TDrivesAccessPage::bqClick));
+    CreateDriveLetter(gbdrives, br, "R", 156, 120, Handler(&TDrivesAccessPage::brClick));
+    CreateDriveLetter(gbdrives, bs, "S", 228, 20, Handler(&TDrivesAccessPage::bsClick));
+    CreateDriveLetter(gbdrives, bt, "T", 228, 40, Handler(&TDrivesAccessPage::btClick));
+    CreateDriveLetter(gbdrives, bu, "U", 228, 60, Handler(&TDrivesAccessPage::buClick));
+    CreateDriveLetter(gbdrives, bv, "V", 228, 80, Handler(&TDrivesAccessPage::bvClick));
+    CreateDriveLetter(gbdrives, bw, "W", 228, 120, Handler(&TDrivesAccessPage::bwClick));  // below X
+    CreateDriveLetter(gbdrives, bx, "X", 228, 100, Handler(&TDrivesAccessPage::bxClick));
+    CreateDriveLetter(gbdrives, by, "Y", 288, 20, Handler(&TDrivesAccessPage::byClick));
+    CreateDriveLetter(gbdrives, bz, "Z", 288, 40, Handler(&TDrivesAccessPage::bzClick));
 }
 
 std::array<TFlatCheckBox*, DriveLetterCount> TDrivesAccessPage::DriveLetters() {

@@ -9,27 +9,27 @@ void TFilesAndFoldersPage::Create(TNotebook& notebook, const TPageFonts& fonts) 
     CreateBox(disfilemenu,
               {"Disable Explorer File Menu", "Disable/Enable Access to the Desktop & Explorer File Menu.",
                {16, 12, 149, 17}},
-              [this] { disfilemenuClick(); });
+              Handler(&TFilesAndFoldersPage::disfilemenuClick));
     CreateBox(disfolderoptions,
               {"Disable Explorer Folder Options", "Disable/Enable Access to the Desktop & Explorer Folder Options.",
                {16, 40, 173, 17}},
-              [this] { disfolderoptionsClick(); });
+              Handler(&TFilesAndFoldersPage::disfolderoptionsClick));
     CreateBox(cleardocs,
               {"Clear Recent Docs on Exit", "Always Clear the Recent Documents List when exiting Windows.",
                {16, 68, 149, 17}},
-              [this] { cleardocsClick(); });
+              Handler(&TFilesAndFoldersPage::cleardocsClick));
     CreateBox(disdocshistory,
               {"Disable Recent Docs History", "Disable/Enable Recent Documents History Saving.", {16, 96, 157, 17}},
-              [this] { disdocshistoryClick(); });
-    CreateBox(shellsecurity, {"Enforce ShellExt Security", "", {212, 12, 141, 17}}, [this] { shellsecurityClick(); });
+              Handler(&TFilesAndFoldersPage::disdocshistoryClick));
+    CreateBox(shellsecurity, {"Enforce ShellExt Security", "", {212, 12, 141, 17}}, Handler(&TFilesAndFoldersPage::shellsecurityClick));
     CreateBox(dismenufolder,
               {"Hide Folders in Settings Menu", "Hide/Show All Folders within Settings on the Start Menu.",
                {16, 124, 165, 17}},
-              [this] { dismenufolderClick(); });
+              Handler(&TFilesAndFoldersPage::dismenufolderClick));
     CreateBox(hidesysfiles,
               {"Hide Hidden/System Files", "Hide/Show Hidden and System Files in Explorer.", {212, 40, 149, 17}},
-              [this] { hidesysfilesClick(); });
-    CreateApplyButton(bapplydesk2, [this] { bapplydesk2Click(); });
+              Handler(&TFilesAndFoldersPage::hidesysfilesClick));
+    CreateApplyButton(bapplydesk2, Handler(&TFilesAndFoldersPage::bapplydesk2Click));
 }
 
 // Hidden, behind hidesysfiles, is read by the Desktop Access page loader.

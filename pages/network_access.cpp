@@ -9,31 +9,31 @@ void TNetworkAccessPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
     CreateBox(hideneighbour,
               {"Hide Network NeighbourHood", "Hide/Show the Network NeighbourHood and Access to it.",
                {16, 12, 165, 17}},
-              [this] { hideneighbourClick(); });
+              Handler(&TNetworkAccessPage::hideneighbourClick));
     CreateBox(hideidpage,
               {"Hide Network ID Page", "Hide/Show the Network Identification Page within Network Control Panel.",
                {16, 44, 137, 17}},
-              [this] { hideidpageClick(); });
+              Handler(&TNetworkAccessPage::hideidpageClick));
     CreateBox(Hidenetaccesspage,
               {"Hide Network Access Page", "Hide/Show the Access Control Page within Network Control Panel.",
                {16, 76, 157, 17}},
-              [this] { HidenetaccesspageClick(); });
+              Handler(&TNetworkAccessPage::HidenetaccesspageClick));
     CreateBox(disnetconnect,
               {"Disable Network Connect/Disconnect", "Disable/Enable Network Connection Options to Other Computers.",
                {16, 108, 205, 17}},
-              [this] { disnetconnectClick(); });
+              Handler(&TNetworkAccessPage::disnetconnectClick));
     CreateBox(disfileshare,
               {"Disable File Shareing Options", "Disable/Enable All File Sharing Options with Windows.",
                {200, 12, 157, 17}},
-              [this] { disfileshareClick(); });
+              Handler(&TNetworkAccessPage::disfileshareClick));
     CreateBox(disprintershare,
               {"Disable Printer Sharing", "Disable/Enable All Printer Sharing Options within Windows.",
                {200, 44, 137, 17}},
-              [this] { disprintershareClick(); });
+              Handler(&TNetworkAccessPage::disprintershareClick));
     CreateBox(disdocsnet,
               {"Disable Docs on Network", "Disable/Enable Documents over the Network.", {200, 76, 153, 17}},
-              [this] { disdocsnetClick(); });
-    CreateApplyButton(bapplysystem2, [this] { bapplysystem2Click(); });
+              Handler(&TNetworkAccessPage::disdocsnetClick));
+    CreateApplyButton(bapplysystem2, Handler(&TNetworkAccessPage::bapplysystem2Click));
 }
 
 // The three Explorer policies first, then the Network ones, whatever their

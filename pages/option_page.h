@@ -50,6 +50,14 @@ protected:
     // The page's "Apply Changes" button at its place, disabled.
     void CreateApplyButton(TFlatButton& button, std::function<void()> onClick);
 
+    // A control's event that runs one of the page's handlers. One function
+    // type serves all the handlers of a page, where a lambda each would add
+    // its own code to the program file.
+    template <typename Page>
+    std::function<void()> Handler(void (Page::*handler)()) {
+        return [page = static_cast<Page*>(this), handler] { (page->*handler)(); };
+    }
+
 private:
     TPageFonts fonts_;
 };

@@ -8,14 +8,14 @@ void TPrinterOptionsPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
     CreateFrame(notebook, fonts, "System8", "Printer Options", PageIcon(8));
     CreateBox(disaddprinters,
               {"Disable Add Printers", "Disable/Enable Adding Printers to the Computer.", {20, 16, 121, 17}},
-              [this] { disaddprintersClick(); });
+              Handler(&TPrinterOptionsPage::disaddprintersClick));
     CreateBox(disdelprinters,
               {"Disable Delete Printers", "Disable/Enable Deleting Printers from the Computer.", {20, 52, 137, 17}},
-              [this] { disdelprintersClick(); });
+              Handler(&TPrinterOptionsPage::disdelprintersClick));
     CreateBox(hideprinteroptions,
               {"Hide Printer Page Options", "Hide/Show All Printer Page Options and Settings.", {20, 88, 145, 17}},
-              [this] { hideprinteroptionsClick(); });
-    CreateApplyButton(bapplysystem4, [this] { bapplysystem4Click(); });
+              Handler(&TPrinterOptionsPage::hideprinteroptionsClick));
+    CreateApplyButton(bapplysystem4, Handler(&TPrinterOptionsPage::bapplysystem4Click));
 }
 
 void TPrinterOptionsPage::PageLoader() {

@@ -10,20 +10,20 @@ void TProgramAccessPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
     CreateBox(restrictexecution,
               {"Restrict Program Execution",
                "Restrict Program Execution on this Computer.  Advanced Admin Option !", {20, 12, 153, 17}},
-              [this] { restrictexecutionClick(); });
+              Handler(&TProgramAccessPage::restrictexecutionClick));
     CreateBox(restrictregistry,
               {"Restrict Registry Editing", "Restrict Registry Editing on this Computer.  Advanced Admin Option !",
                {20, 44, 161, 17}},
-              [this] { restrictregistryClick(); });
+              Handler(&TProgramAccessPage::restrictregistryClick));
     CreateBox(restrictmsdos,
               {"Restrict Access to MS-DOS Command Prompt",
                "Disable/Enable Access to the MS-DOS Command Prompt and all DOS Programs.", {20, 76, 245, 17}},
-              [this] { restrictmsdosClick(); });
+              Handler(&TProgramAccessPage::restrictmsdosClick));
     CreateBox(restrictrealmode,
               {"Restrict MS-DOS Real Mode Access", "Prevent Access to Real Mode MS-DOS through the Shutdown Option.",
                {20, 108, 201, 17}},
-              [this] { restrictrealmodeClick(); });
-    CreateApplyButton(bapplyuser1, [this] { bapplyuser1Click(); });
+              Handler(&TProgramAccessPage::restrictrealmodeClick));
+    CreateApplyButton(bapplyuser1, Handler(&TProgramAccessPage::bapplyuser1Click));
 }
 
 // DisableRegistryTools lives beside RestrictRun under the Explorer policies.

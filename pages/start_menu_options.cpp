@@ -9,40 +9,40 @@ void TStartMenuOptionsPage::Create(TNotebook& notebook, const TPageFonts& fonts)
     CreateFrame(notebook, fonts, "desktop3", "Start Menu Options", PageIcon(3));
     CreateBox(disshutdown,
               {"Disable Shutdown Button", "Disable/Enable Shutdown Button on the Start Menu.", {16, 12, 149, 17}},
-              [this] { disshutdownClick(); });
+              Handler(&TStartMenuOptionsPage::disshutdownClick));
     CreateBox(hiderun,
               {"Hide Run Options", "Hide/Show Run Options in Windows and the Start Menu.", {16, 60, 121, 17}},
-              [this] { hiderunClick(); });
+              Handler(&TStartMenuOptionsPage::hiderunClick));
     CreateBox(dislogoff,
               {"Disable LogOff Button", "Disable/Enable LogOff Button on the Start Menu.", {16, 36, 121, 17}},
-              [this] { dislogoffClick(); });
+              Handler(&TStartMenuOptionsPage::dislogoffClick));
     CreateBox(hidefind,
               {"Hide Find Options", "Hide/Show Find Options in Windows and the Start Menu.", {16, 84, 121, 17}},
-              [this] { hidefindClick(); });
+              Handler(&TStartMenuOptionsPage::hidefindClick));
     CreateBox(hideupdate, {"Hide Windows Update", "Hide/Show Windows Update on the Start Menu.", {16, 108, 141, 17}},
-              [this] { hideupdateClick(); });
+              Handler(&TStartMenuOptionsPage::hideupdateClick));
     CreateBox(hidetasksettings,
               {"Hide Taskbar Settings", "Hide/Show Taskbar & Start Menu Settings in the Start Menu.",
                {16, 132, 149, 17}},
-              [this] { hidetasksettingsClick(); });
+              Handler(&TStartMenuOptionsPage::hidetasksettingsClick));
     CreateBox(hidedocsmenu,
               {"Hide Documents Menu", "Hide/Show the Documents List within the Start Menu.", {196, 36, 141, 17}},
-              [this] { hidedocsmenuClick(); });
+              Handler(&TStartMenuOptionsPage::hidedocsmenuClick));
     CreateBox(hidemenufolders,
               {"Hide StartMenu SubFolders", "Hide/Show All Start Menu SubFolders.", {196, 12, 149, 17}},
-              [this] { hidemenufoldersClick(); });
+              Handler(&TStartMenuOptionsPage::hidemenufoldersClick));
     CreateBox(hidecommonmenus,
               {"Hide Common Menus", "Hide/Show All Common Menus on the Start Menu.", {196, 84, 133, 17}},
-              [this] { hidecommonmenusClick(); });
+              Handler(&TStartMenuOptionsPage::hidecommonmenusClick));
     CreateBox(hidefavsmenu,
               {"Hide Favourites Menu", "Hide/Show the Favourites List within the Start Menu.", {196, 60, 121, 17}},
-              [this] { hidefavsmenuClick(); });
+              Handler(&TStartMenuOptionsPage::hidefavsmenuClick));
     CreateBox(nomenuchanges,
               {"No StartMenu Changes", "Do Not Allow any Changes to the Start Menu.", {196, 132, 145, 17}},
-              [this] { nomenuchangesClick(); });
+              Handler(&TStartMenuOptionsPage::nomenuchangesClick));
     CreateBox(hidewebmenus, {"Hide Web Menus", "Hide/Show All Web Access Menus.", {196, 108, 121, 17}},
-              [this] { hidewebmenusClick(); });
-    CreateApplyButton(bapplydesk3, [this] { bapplydesk3Click(); });
+              Handler(&TStartMenuOptionsPage::hidewebmenusClick));
+    CreateApplyButton(bapplydesk3, Handler(&TStartMenuOptionsPage::bapplydesk3Click));
 }
 
 void TStartMenuOptionsPage::PageLoader() {

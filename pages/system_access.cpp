@@ -9,35 +9,35 @@ void TSystemAccessPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
     CreateBox(hidedevicepage,
               {"Hide Device Manager Page", "Hide/Show the Device Manager Tab within System Properties.",
                {16, 12, 165, 17}},
-              [this] { hidedevicepageClick(); });
+              Handler(&TSystemAccessPage::hidedevicepageClick));
     CreateBox(hidehardwarepage,
               {"Hide Hardware Profiles Page", "Hide/Show the Hardware Profiles Tab within System Properties.",
                {16, 44, 161, 17}},
-              [this] { hidehardwarepageClick(); });
+              Handler(&TSystemAccessPage::hidehardwarepageClick));
     CreateBox(hidefilepage,
               {"Hide File System Options", "Hide/Show the File System Tab within System Properties.",
                {16, 76, 157, 17}},
-              [this] { hidefilepageClick(); });
+              Handler(&TSystemAccessPage::hidefilepageClick));
     CreateBox(hidevirtualpage,
               {"Hide Virtual Memory Options", "Hide/Show the Virtual Memory Settings within System Properties.",
                {16, 108, 181, 17}},
-              [this] { hidevirtualpageClick(); });
+              Handler(&TSystemAccessPage::hidevirtualpageClick));
     CreateBox(hidepasswordpage,
               {"Hide Password Page", "Hide/Show the Change Password Tab within Password Control Panel.",
                {200, 12, 145, 17}},
-              [this] { hidepasswordpageClick(); });
+              Handler(&TSystemAccessPage::hidepasswordpageClick));
     CreateBox(hideadminpage,
               {"Hide Remote Admin Page", "Hide/Show the Remote Administration Tab within Password Control Panel.",
                {200, 44, 141, 17}},
-              [this] { hideadminpageClick(); });
+              Handler(&TSystemAccessPage::hideadminpageClick));
     CreateBox(hideuserpage,
               {"Hide User Profile Page", "Hide/Show the User Profiles Tab within Password Control Panel.",
                {200, 76, 145, 17}},
-              [this] { hideuserpageClick(); });
+              Handler(&TSystemAccessPage::hideuserpageClick));
     CreateBox(diswizards,
               {"Disable Settings Wizards", "Disable/Enable All Settings Wizards withi Windows.", {200, 108, 141, 17}},
-              [this] { diswizardsClick(); });
-    CreateApplyButton(bapplysystem1, [this] { bapplysystem1Click(); });
+              Handler(&TSystemAccessPage::diswizardsClick));
+    CreateApplyButton(bapplysystem1, Handler(&TSystemAccessPage::bapplysystem1Click));
 }
 
 // The settings wizards' switch lives under the Explorer policies, so it comes last.

@@ -9,17 +9,17 @@ void TWindowsLogonPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
     CreateBox(validlogon,
               {"Logon Must be Validated", "Logon must be Validated by a Domain before Access is allowed.",
                {20, 12, 153, 17}},
-              [this] { validlogonClick(); });
+              Handler(&TWindowsLogonPage::validlogonClick));
     CreateBox(alphapass, {"Force Alpha Passwords", "Force Alphanumeric Passwords eg. 123ABC", {20, 40, 145, 17}},
-              [this] { alphapassClick(); });
+              Handler(&TWindowsLogonPage::alphapassClick));
     CreateBox(dispasscache,
               {"Disable Password Caching", "Disable/Enable Caching of Passwords. More Secure System.",
                {204, 12, 157, 17}},
-              [this] { dispasscacheClick(); });
+              Handler(&TWindowsLogonPage::dispasscacheClick));
     CreateBox(logondialog,
               {"Display Notice Dialog At Logon",
                "Display a Custom Dialog before a User is presented with the Logon Prompt.", {20, 76, 177, 17}},
-              [this] { logondialogClick(); });
+              Handler(&TWindowsLogonPage::logondialogClick));
     Label7.Create(Options(), "Caption:", {24, 112, 41, 13}, Fonts().Regular);
     dialogcaption.Create(Options(),
                          {"Warning - This is a Protected System.", "Enter the Caption to be displayed for the Dialog.",
@@ -32,7 +32,7 @@ void TWindowsLogonPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
                        "Enter the Text to be displayed within the Dialog.  256 Characters Only.", {80, 140, 261, 19}},
                       Fonts().Regular);
     dialogtext.SetMaxLength(256);
-    CreateApplyButton(bapplyboot2, [this] { bapplyboot2Click(); });
+    CreateApplyButton(bapplyboot2, Handler(&TWindowsLogonPage::bapplyboot2Click));
     // Last, so that it goes under the edits and labels it surrounds.
     Bevel4.Create(Options(), {16, 96, 337, 76});
 }

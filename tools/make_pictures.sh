@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Draws the program's pictures into app/pictures/ with ImageMagick: the
-# banner (packed by tools/pack_lznt1.py, which needs python3), the default
+# banner (packed by tools/pack_bitmap.py, which needs python3), the default
 # page picture, the thirteen page icons and the window icon. Run it again
 # after changing a drawing; the results are committed.
 set -euo pipefail
@@ -421,7 +421,7 @@ draw_banner() {
         -fill white -annotate +61+35 'Tavrel Control Manager' \
         -type TrueColor BMP3:"$work/banner.bmp"
     # Bitmap resources hold a picture of this many colours only uncompressed.
-    python3 "$root/tools/pack_lznt1.py" "$work/banner.bmp" "$out/banner.packed"
+    python3 "$root/tools/pack_bitmap.py" "$work/banner.bmp" "$out/banner.packed"
 }
 
 # The default page: an arrow towards the section list, beside a page of

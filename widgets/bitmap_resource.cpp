@@ -1,5 +1,6 @@
 #include "widgets/bitmap_resource.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -31,8 +32,12 @@ std::vector<BYTE> Unpacked(const BYTE* packed, DWORD packedSize) {
     return file;
 }
 
-// The bitmap of a .bmp file's bytes, once its rows are known to be all there.
-HBITMAP FromFile(const std::vector<BYTE>& file) {
+// Each row was stored as its difference from the row before.
+void AddRowsUp(BYTE* rows, size_t stride, size_t count) {
+    for (size_t at = stride; at < stride * count; ++at) rows[at] = static_cast<BYTE>(rows[at] + rows[at - stride]);
+}
+
+HBITMAP FromFile(std::vector<BYTE> file) {
     BITMAPFILEHEADER header{};
     BITMAPINFOHEADER info{};
     if (file.size() < sizeof(header) + sizeof(info)) return nullptr;
@@ -40,9 +45,10 @@ HBITMAP FromFile(const std::vector<BYTE>& file) {
     std::memcpy(&info, file.data() + sizeof(header), sizeof(info));
     if (header.bfType != 0x4D42 || info.biCompression != BI_RGB || info.biBitCount < 16) return nullptr;
     const size_t stride = ((static_cast<size_t>(info.biWidth) * info.biBitCount + 31) / 32) * 4;
-    const size_t rows = static_cast<size_t>(info.biHeight < 0 ? -info.biHeight : info.biHeight);
+    const size_t rows = static_cast<size_t>(std::llabs(info.biHeight));
     if (info.biWidth <= 0 || header.bfOffBits > file.size() || (file.size() - header.bfOffBits) / stride < rows)
         return nullptr;
+    AddRowsUp(file.data() + header.bfOffBits, stride, rows);
     HDC screen = GetDC(nullptr);
     HBITMAP bitmap = CreateDIBitmap(screen, &info, CBM_INIT, file.data() + header.bfOffBits,
                                     reinterpret_cast<const BITMAPINFO*>(file.data() + sizeof(header)),

@@ -1,8 +1,12 @@
 #!/usr/bin/env python3
-# Packs a file with LZNT1, the compression the platform's
-# RtlDecompressBuffer reads, after a four-byte little-endian unpacked size.
+# Packs a .bmp file of 16 bits or more a pixel as the program's PACKEDBITMAP
+# resource (widgets/bitmap_resource.h): every pixel row but the first
+# stored as its bytewise difference from the row before, which leaves little
+# but zeros where the picture changes only across, then the whole file
+# packed with LZNT1, the compression the platform's RtlDecompressBuffer
+# reads, after its four-byte little-endian size.
 #
-#   pack_lznt1.py <file> <packed file>
+#   pack_bitmap.py <bitmap file> <packed file>
 import struct
 import sys
 
@@ -55,9 +59,21 @@ def pack_chunk(data):
     return struct.pack('<H', 0xB000 | (len(out) - 1)) + bytes(out)
 
 
+def rows_as_differences(bitmap):
+    bits_at, = struct.unpack_from('<I', bitmap, 10)
+    width, height, _, bits = struct.unpack_from('<iiHH', bitmap, 18)
+    stride = (width * bits + 31) // 32 * 4
+    out = bytearray(bitmap)
+    for row in range(abs(height) - 1, 0, -1):
+        at = bits_at + row * stride
+        for byte in range(at, at + stride):
+            out[byte] = (bitmap[byte] - bitmap[byte - stride]) & 255
+    return out
+
+
 def main():
     source, target = sys.argv[1], sys.argv[2]
-    data = open(source, 'rb').read()
+    data = rows_as_differences(open(source, 'rb').read())
     packed = bytearray(struct.pack('<I', len(data)))
     for start in range(0, len(data), CHUNK):
         packed += pack_chunk(data[start:start + CHUNK])
