@@ -5,8 +5,11 @@
 # - the peak working set of both, and of tavrel.exe after all its pages;
 # - the size of tavrel.exe;
 # - every page loader against the same registry and profile calls made
-#   directly (tools/bench/bare_loaders.cpp), and every page selection until
-#   it is painted against one frame.
+#   directly (tools/bench/bare_loaders.cpp);
+# - every page selection until it is painted, against one frame and against
+#   the floor: a window below ours whose pages are ours mirrored with plain
+#   platform controls, selected with the same registry calls and shown as
+#   the notebook shows a page (tools/bench/page_floor.cpp).
 # The machine is shared: the load average before and after is printed with
 # the table, and the figures are only as steady as the machine was.
 #
@@ -54,7 +57,7 @@ wine "$bench/page_loaders.exe" --loads "$loads" >>"$rows"
 
 echo "Tavrel under $(wine --version 2>/dev/null | head -1) on $(nproc) processors, display $DISPLAY, $(date -u '+%Y-%m-%d %H:%M UTC')"
 echo "Load average before: $load_before; after: $(cut -d' ' -f1-3 /proc/loadavg)"
-echo "Baseline: the empty window for start-up, memory and size; the bare calls for page loaders."
+echo "Baseline: the empty window for start-up, memory and size; the bare calls for page loaders; the floor for page selections."
 echo
 # One Markdown table, its columns padded to line up in a terminal too; the
 # rows written under Wine end in CR LF.

@@ -37,6 +37,14 @@ void PrintLimitRow(const std::string& measure, double value, int decimals, doubl
     PrintRow(measure, Fixed(value, decimals), "-", "-", "<= " + Fixed(limit, 0), value <= limit ? "yes" : "NO");
 }
 
+void PrintLimitAndRatioRow(const std::string& measure, double value, double baseline, int decimals, double limit,
+                           const std::string& unit, double ratioLimit) {
+    double ratio = value / baseline;
+    bool met = value <= limit && ratio <= ratioLimit;
+    PrintRow(measure, Fixed(value, decimals), Fixed(baseline, decimals), Fixed(ratio, 2),
+             "<= " + Fixed(limit, 0) + " " + unit + ", ratio <= " + Fixed(ratioLimit, 1), met ? "yes" : "NO");
+}
+
 void PrintComparisonRow(const std::string& measure, double value, double baseline, int decimals) {
     PrintRow(measure, Fixed(value, decimals), Fixed(baseline, decimals), Fixed(value / baseline, 2), "-", "-");
 }

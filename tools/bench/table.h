@@ -14,6 +14,9 @@ double Maximum(const std::vector<double>& values);
 void PrintRatioRow(const std::string& measure, double value, double baseline, int decimals, double ratioLimit);
 // A measure that must stay at or below a limit of its own.
 void PrintLimitRow(const std::string& measure, double value, int decimals, double limit);
+// A measure that must stay at or below a limit and within a ratio of its baseline.
+void PrintLimitAndRatioRow(const std::string& measure, double value, double baseline, int decimals, double limit,
+                           const std::string& unit, double ratioLimit);
 // A measure shown beside a baseline, with no target.
 void PrintComparisonRow(const std::string& measure, double value, double baseline, int decimals);
 // A row whose cells the caller words itself.
