@@ -1,5 +1,7 @@
 #include "widgets/control.h"
 
+#include <algorithm>
+
 COLORREF ColorOf(HWND window) {
     if (auto* control = dynamic_cast<TCustomControl*>(TWindow::FromHandle(window))) return control->Color();
     return GetSysColor(COLOR_BTNFACE);
@@ -51,21 +53,75 @@ void SendToDescendants(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
     EnumChildWindows(window, &SendToChild, reinterpret_cast<LPARAM>(&toSend));
 }
 
+namespace {
+
+// A memory device context with a bitmap of the screen's kind selected, at
+// least as large as the last size asked for.
+class TOffscreen {
+public:
+    TOffscreen() : dc_(CreateCompatibleDC(nullptr)) {}
+    ~TOffscreen() {
+        if (old_) SelectObject(dc_, old_);
+        DeleteDC(dc_);
+    }
+    TOffscreen(const TOffscreen&) = delete;
+    TOffscreen& operator=(const TOffscreen&) = delete;
+
+    // nullptr while another paint holds it.
+    HDC Take(SIZE size) {
+        if (taken_) return nullptr;
+        if (size.cx > size_.cx || size.cy > size_.cy) Grow({std::max(size.cx, size_.cx), std::max(size.cy, size_.cy)});
+        if (size.cx > size_.cx || size.cy > size_.cy) return nullptr;
+        taken_ = true;
+        return dc_;
+    }
+    void Give() { taken_ = false; }
+
+private:
+    void Grow(SIZE size) {
+        HDC screen = GetDC(nullptr);
+        TBitmap larger(CreateCompatibleBitmap(screen, size.cx, size.cy));
+        ReleaseDC(nullptr, screen);
+        if (!larger.Get()) return;
+        HGDIOBJ previous = SelectObject(dc_, larger.Get());
+        if (!old_) old_ = previous;
+        bitmap_ = std::move(larger);
+        size_ = size;
+    }
+
+    HDC dc_;
+    HGDIOBJ old_ = nullptr;
+    TBitmap bitmap_;
+    SIZE size_{};
+    bool taken_ = false;
+};
+
+TOffscreen& SharedOffscreen() {
+    static TOffscreen offscreen;
+    return offscreen;
+}
+
+}  // namespace
+
+// A paint within a paint, or one the bitmap cannot grow for, draws straight
+// on the screen.
 TPaintBuffer::TPaintBuffer(HWND window) : window_(window) {
     screen_ = BeginPaint(window, &paint_);
     RECT client{};
     GetClientRect(window, &client);
     size_ = {client.right, client.bottom};
-    memory_ = CreateCompatibleDC(screen_);
-    bitmap_ = CreateCompatibleBitmap(screen_, size_.cx > 0 ? size_.cx : 1, size_.cy > 0 ? size_.cy : 1);
-    oldBitmap_ = SelectObject(memory_, bitmap_);
+    memory_ = SharedOffscreen().Take({std::max(size_.cx, 1L), std::max(size_.cy, 1L)});
+    if (!memory_) memory_ = screen_;
+    // What one control leaves selected or set is no concern of the next.
+    savedState_ = SaveDC(memory_);
 }
 
 TPaintBuffer::~TPaintBuffer() {
-    BitBlt(screen_, 0, 0, size_.cx, size_.cy, memory_, 0, 0, SRCCOPY);
-    SelectObject(memory_, oldBitmap_);
-    DeleteObject(bitmap_);
-    DeleteDC(memory_);
+    RestoreDC(memory_, savedState_);
+    if (memory_ != screen_) {
+        BitBlt(screen_, 0, 0, size_.cx, size_.cy, memory_, 0, 0, SRCCOPY);
+        SharedOffscreen().Give();
+    }
     EndPaint(window_, &paint_);
 }
 

@@ -39,8 +39,11 @@ bool CanFocus(HWND window);
 // top-level window, which passes the message on to every descendant.
 void SendToDescendants(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
-// Paints into an off-screen bitmap of the client size and copies it to the
-// screen in one piece when it goes out of scope.
+// Paints into an off-screen bitmap and copies the client area to the
+// screen in one piece when it goes out of scope. The bitmap is one for the
+// whole program, kept from the first paint on and grown to the largest
+// control: making a bitmap and selecting it into a device context costs the
+// platform more than painting a control does.
 class TPaintBuffer {
 public:
     explicit TPaintBuffer(HWND window);
@@ -54,8 +57,7 @@ private:
     PAINTSTRUCT paint_{};
     HDC screen_;
     HDC memory_;
-    HBITMAP bitmap_;
-    HGDIOBJ oldBitmap_;
+    int savedState_;
     SIZE size_{};
 };
 

@@ -27,9 +27,7 @@ private:
 THoverTracker::THoverTracker() = default;
 THoverTracker::~THoverTracker() = default;
 
-void THoverTracker::AddUser() {
-    if (users_++ == 0) timer_ = std::make_unique<TTimerWindow>(*this);
-}
+void THoverTracker::AddUser() { ++users_; }
 
 void THoverTracker::RemoveUser(THoverTarget& target) {
     Release(target);
@@ -66,9 +64,13 @@ void THoverTracker::SetManualClock(bool manual) {
     if (wasRunning) StartTimer();
 }
 
+// The timer's window is made when the pointer first lights a control, not
+// with the controls: none is needed to show the window.
 void THoverTracker::StartTimer() {
     running_ = true;
-    if (!manual_ && timer_) SetTimer(timer_->Handle(), HoverTimerId, HoverIntervalMs, nullptr);
+    if (manual_ || users_ == 0) return;
+    if (!timer_) timer_ = std::make_unique<TTimerWindow>(*this);
+    SetTimer(timer_->Handle(), HoverTimerId, HoverIntervalMs, nullptr);
 }
 
 void THoverTracker::StopTimer() {

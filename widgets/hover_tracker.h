@@ -15,7 +15,7 @@ public:
 
 // The hover tracking of one kind of flat control: one 100 ms timer and the
 // one control tracked as hovered, shared by every control of that kind. The
-// timer lives from the first control's creation to the last one's end.
+// timer's window lives from the first hover to the last control's end.
 class THoverTracker {
 public:
     THoverTracker();

@@ -12,6 +12,12 @@ void TPicture::Create(HWND parent, const TBounds& bounds, int resource, TKind ki
         icon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(resource), IMAGE_ICON, 32, 32, 0));
     else
         bitmap_ = LoadBitmapResource(instance, resource);
+    // Selected once: a bitmap selected at every paint costs the platform
+    // more than the copy.
+    if (bitmap_) {
+        source_ = CreateCompatibleDC(nullptr);
+        oldBitmap_ = SelectObject(source_, bitmap_);
+    }
     CreateHandle({nullptr, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, bounds, parent});
 }
 
@@ -20,6 +26,10 @@ TAccessibleInfo TPicture::Describe(long) const {
 }
 
 TPicture::~TPicture() {
+    if (source_) {
+        SelectObject(source_, oldBitmap_);
+        DeleteDC(source_);
+    }
     if (bitmap_) DeleteObject(bitmap_);
     if (icon_) DestroyIcon(icon_);
 }
@@ -33,17 +43,13 @@ void TPicture::PaintTo(HDC dc) {
         DrawIconEx(dc, 0, 0, icon_, 32, 32, 0, nullptr, DI_NORMAL);
         return;
     }
-    if (!bitmap_) return;
+    if (!source_) return;
     BITMAP info{};
     GetObject(bitmap_, sizeof(info), &info);
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, bitmap_);
     if (kind_ == TKind::StretchedBitmap) {
         SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, 0, 0, size.cx, size.cy, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+        StretchBlt(dc, 0, 0, size.cx, size.cy, source_, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
     } else {
-        BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+        BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source_, 0, 0, SRCCOPY);
     }
-    SelectObject(source, old);
-    DeleteDC(source);
 }

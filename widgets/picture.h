@@ -19,5 +19,7 @@ private:
     int resource_ = 0;
     TKind kind_ = TKind::Bitmap;
     HBITMAP bitmap_ = nullptr;
+    HDC source_ = nullptr;  // holds bitmap_
+    HGDIOBJ oldBitmap_ = nullptr;
     HICON icon_ = nullptr;
 };

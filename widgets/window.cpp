@@ -84,16 +84,22 @@ TWindow::~TWindow() {
 }
 
 // A pointer is only meaningful in this process: another instance of the
-// program marks its windows too.
+// program marks its windows too. A window that runs one of our procedures
+// is one of ours, found without the property, which the platform keeps
+// apart from the window and asks its window server for; one that another
+// hand subclassed is still found by the property.
 TWindow* TWindow::FromHandle(HWND handle) {
     if (!handle) return nullptr;
     DWORD process = 0;
     if (!GetWindowThreadProcessId(handle, &process) || process != GetCurrentProcessId()) return nullptr;
+    const auto procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(handle, GWLP_WNDPROC));
+    if (procedure == &TWindow::OwnClassProc || procedure == &TWindow::SubclassProc) return Attached(handle);
     return static_cast<TWindow*>(GetPropA(handle, ObjectProperty));
 }
 
-// The procedures are only ever installed on windows of ours, so the user
-// data there is our own and the fast way to the object for every message.
+// The procedures are only ever installed on windows of ours, and they set
+// the user data first, so the user data there is our own and the fast way
+// to the object for every message.
 TWindow* TWindow::Attached(HWND handle) {
     return reinterpret_cast<TWindow*>(GetWindowLongPtrA(handle, GWLP_USERDATA));
 }

@@ -31,7 +31,7 @@ private:
 // to end (and ends it by force if it will not).
 class TChildProcess {
 public:
-    explicit TChildProcess(const std::string& program);
+    explicit TChildProcess(const std::string& program, const std::string& arguments = "");
     ~TChildProcess();
     TChildProcess(const TChildProcess&) = delete;
     TChildProcess& operator=(const TChildProcess&) = delete;

@@ -20,6 +20,12 @@ std::string Fixed(double value, int decimals) {
     return text;
 }
 
+std::string Limit(double value) {
+    char text[64];
+    std::snprintf(text, sizeof(text), "%g", value);
+    return text;
+}
+
 void PrintRow(const std::string& measure, const std::string& value, const std::string& baseline,
               const std::string& ratio, const std::string& target, const std::string& met) {
     std::printf("%s\t%s\t%s\t%s\t%s\t%s\n", measure.c_str(), value.c_str(), baseline.c_str(), ratio.c_str(),
@@ -30,11 +36,11 @@ void PrintRow(const std::string& measure, const std::string& value, const std::s
 void PrintRatioRow(const std::string& measure, double value, double baseline, int decimals, double ratioLimit) {
     double ratio = value / baseline;
     PrintRow(measure, Fixed(value, decimals), Fixed(baseline, decimals), Fixed(ratio, 2),
-             "ratio <= " + Fixed(ratioLimit, 1), ratio <= ratioLimit ? "yes" : "NO");
+             "ratio <= " + Limit(ratioLimit), ratio <= ratioLimit ? "yes" : "NO");
 }
 
 void PrintLimitRow(const std::string& measure, double value, int decimals, double limit) {
-    PrintRow(measure, Fixed(value, decimals), "-", "-", "<= " + Fixed(limit, 0), value <= limit ? "yes" : "NO");
+    PrintRow(measure, Fixed(value, decimals), "-", "-", "<= " + Limit(limit), value <= limit ? "yes" : "NO");
 }
 
 void PrintLimitAndRatioRow(const std::string& measure, double value, double baseline, int decimals, double limit,
@@ -42,7 +48,7 @@ void PrintLimitAndRatioRow(const std::string& measure, double value, double base
     double ratio = value / baseline;
     bool met = value <= limit && ratio <= ratioLimit;
     PrintRow(measure, Fixed(value, decimals), Fixed(baseline, decimals), Fixed(ratio, 2),
-             "<= " + Fixed(limit, 0) + " " + unit + ", ratio <= " + Fixed(ratioLimit, 1), met ? "yes" : "NO");
+             "<= " + Limit(limit) + " " + unit + ", ratio <= " + Limit(ratioLimit), met ? "yes" : "NO");
 }
 
 void PrintComparisonRow(const std::string& measure, double value, double baseline, int decimals) {

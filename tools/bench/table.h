@@ -24,3 +24,5 @@ void PrintRow(const std::string& measure, const std::string& value, const std::s
               const std::string& ratio, const std::string& target, const std::string& met);
 
 std::string Fixed(double value, int decimals);
+// A target's number as it is written: 1.15, 16, 350.
+std::string Limit(double value);
