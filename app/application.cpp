@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include "base/later_functions.h"
+
 #include "widgets/hover_tracker.h"
 #include "widgets/window.h"
 
@@ -34,7 +36,10 @@ void ProvideBitmapSansSerif() {
     const std::string ntPrefix = "\\??\\";
     if (path.compare(0, ntPrefix.size(), ntPrefix) == 0) path.erase(0, ntPrefix.size());
     path += "\\fonts\\sserife.fon";
-    AddFontResourceExA(path.c_str(), FR_PRIVATE, nullptr);
+    // Windows before 2000 lacks the private load, and ships the face anyway.
+    using TAddFontResourceEx = int(WINAPI*)(LPCSTR, DWORD, PVOID);
+    auto addFont = LaterFunction<TAddFontResourceEx>("gdi32.dll", "AddFontResourceExA");
+    if (addFont) addFont(path.c_str(), FR_PRIVATE, nullptr);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
-# Cross-compile Tavrel for 64-bit Windows with MinGW-w64 (posix threads flavour,
-# which GoogleTest needs for std::mutex).
+# Cross-compile Tavrel for 64-bit Windows with MinGW-w64, for the tests where
+# Wine cannot run 32-bit programs: the posix thread model, which GoogleTest
+# and the tests' own threads need. The shipped program is the 32-bit one of
+# mingw-w64-i686.cmake, built from the same sources.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

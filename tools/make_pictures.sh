@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Draws the program's pictures into app/pictures/ with ImageMagick: the
 # banner (packed by tools/pack_bitmap.py, which needs python3), the default
-# page picture, the thirteen page icons and the window icon. Run it again
+# page picture, the thirteen page icons (tools/icon_on_panel.py) and the
+# window icon, all in formats that Windows 95 reads. Run it again
 # after changing a drawing; the results are committed.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -37,25 +38,13 @@ le32() {
     printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24))
 }
 
-# An icon file whose one 32x32 image is stored as PNG, which the platform
-# reads since Windows Vista: a fifth of the size of the bitmap kind.
-png_icon() {
-    local png=$1 ico=$2
-    convert "$png" -strip -define png:compression-level=9 "PNG32:$work/icon.png"
-    local size
-    size=$(stat -c %s "$work/icon.png")
-    {
-        printf '\0\0\1\0\1\0'             # reserved, an icon, one image
-        printf '\x20\x20\0\0\1\0\x20\0'   # 32x32, no palette, one plane, 32 bits
-        printf "$(le32 "$size")$(le32 22)"  # the image's size and place
-        cat "$work/icon.png"
-    } >"$ico"
-}
-
-# A 32x32 page icon: page number, drawing on a 32 grid.
+# A 32x32 page icon: page number, drawing on a 32 grid. It is shown on the
+# silver title panel only, so it is stored as one 8-bit image already
+# blended onto silver (tools/icon_on_panel.py), which every Windows reads.
 page_icon() {
     render "$work/page$1.png" 32 32
-    png_icon "$work/page$1.png" "$out/page$1.ico"
+    convert "$work/page$1.png" -depth 8 "rgba:$work/page$1.rgba"
+    python3 "$root/tools/icon_on_panel.py" "$work/page$1.rgba" 32 "${silver#\#}" "$out/page$1.ico"
 }
 
 # The emblem of the program: a ticked box on a navy tile. Also the window
@@ -96,7 +85,12 @@ EOF
 draw_window_icon() {
     emblem | render "$work/tavrel32.png" 32 32
     emblem_small | render "$work/tavrel16.png" 16 16
-    convert "$work/tavrel32.png" "$work/tavrel16.png" "$out/tavrel.ico"
+    # 32-bit images with their alpha for XP and later, and 8-bit ones with
+    # a mask for the Windows before, which cannot read the others.
+    convert "$work/tavrel32.png" "$work/tavrel16.png" \
+        \( "$work/tavrel32.png" -background "$silver" -alpha remove -colors 256 -type Palette \) \
+        \( "$work/tavrel16.png" -background "$silver" -alpha remove -colors 256 -type Palette \) \
+        "$out/tavrel.ico"
 }
 
 # A monitor on a stand, screen left for the caller; used by several icons.

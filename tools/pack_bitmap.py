@@ -3,8 +3,8 @@
 # resource (widgets/bitmap_resource.h): every pixel row but the first
 # stored as its bytewise difference from the row before, which leaves little
 # but zeros where the picture changes only across, then the whole file
-# packed with LZNT1, the compression the platform's RtlDecompressBuffer
-# reads, after its four-byte little-endian size.
+# packed with LZNT1 (widgets/lznt1.cpp unpacks it), after its four-byte
+# little-endian size.
 #
 #   pack_bitmap.py <bitmap file> <packed file>
 import struct

@@ -7,7 +7,13 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TAVREL_BUILD:-$root/build}
 
 "$root/tools/bootstrap.sh"
-"$root/tools/build.sh" tavrel
+"$root/tools/build.sh" tavrel shipped
+source "$root/tools/wine32.sh"
+program=$(tavrel_runnable_program "$build")
+if [[ $program != "$build/shipped/tavrel.exe" ]]; then
+  echo "Wine cannot run 32-bit programs here: running the 64-bit build of the same sources." >&2
+  echo "The shipped 32-bit file is $build/shipped/tavrel.exe." >&2
+fi
 
 export WINEPREFIX=${WINEPREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/tavrel/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
@@ -17,7 +23,7 @@ source "$root/tools/display.sh"
 tavrel_ensure_display
 
 if [[ -z "${TAVREL_STARTED_XVFB:-}" ]]; then
-  exec wine "$build/tavrel.exe"
+  exec wine "$program"
 fi
 
 # Our own X server has no window manager to draw the caption and frame, so
@@ -58,7 +64,7 @@ wait_until_painted() {
 shot=${TAVREL_SCREENSHOT:-$PWD/tavrel-screenshot.png}
 echo "No display was set: Tavrel runs on the virtual X display $DISPLAY."
 read -r width height < <(xdotool getdisplaygeometry)
-wine explorer.exe /desktop=Tavrel,"${width}x${height}" "$(winepath -w "$build/tavrel.exe")" &
+wine explorer.exe /desktop=Tavrel,"${width}x${height}" "$(winepath -w "$program")" &
 launcher=$!
 if ! wait_until_painted; then
   echo "Tavrel ended before its window was shown." >&2

@@ -36,7 +36,8 @@ end_tour() {
 }
 trap end_tour EXIT
 
-wine "$build/tavrel.exe" &
+source "$root/tools/wine32.sh"
+wine "$(tavrel_runnable_program "$build")" &
 app=$!
 window=$(xdotool search --sync --name '^Tavrel Control Manager$' | head -1)
 sleep 2

@@ -1,5 +1,6 @@
 #include "widgets/accessible.h"
 
+#include "base/later_functions.h"
 #include "widgets/caption_text.h"
 #include "widgets/control.h"
 
@@ -11,15 +12,11 @@
 
 namespace {
 
-template <typename Function>
-Function Find(HMODULE library, const char* name) {
-    if (!library) return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-}
-
 // oleacc and COM are loaded when a reader first asks, so that a start
 // without one pays nothing for them. They stay loaded for the life of the
-// process: a reader may hold our objects after any window is gone.
+// process: a reader may hold our objects after any window is gone. Windows
+// 95 has oleacc only with Active Accessibility installed; without it the
+// controls answer as the plain windows they are.
 struct TAccessibilityLibrary {
     decltype(&CreateStdAccessibleObject) CreateStandardObject = nullptr;
     decltype(&LresultFromObject) ResultFromObject = nullptr;
@@ -34,15 +31,12 @@ struct TAccessibilityLibrary {
 
 TAccessibilityLibrary LoadAccessibilityLibrary() {
     TAccessibilityLibrary library;
-    HMODULE oleacc = LoadLibraryA("oleacc.dll");
-    HMODULE ole32 = LoadLibraryA("ole32.dll");
-    HMODULE oleaut32 = LoadLibraryA("oleaut32.dll");
     library.CreateStandardObject =
-        Find<decltype(library.CreateStandardObject)>(oleacc, "CreateStdAccessibleObject");
-    library.ResultFromObject = Find<decltype(library.ResultFromObject)>(oleacc, "LresultFromObject");
-    library.InitializeCom = Find<decltype(library.InitializeCom)>(ole32, "CoInitializeEx");
-    library.UninitializeCom = Find<decltype(library.UninitializeCom)>(ole32, "CoUninitialize");
-    library.AllocateString = Find<decltype(library.AllocateString)>(oleaut32, "SysAllocStringLen");
+        LaterFunction<decltype(library.CreateStandardObject)>("oleacc.dll", "CreateStdAccessibleObject");
+    library.ResultFromObject = LaterFunction<decltype(library.ResultFromObject)>("oleacc.dll", "LresultFromObject");
+    library.InitializeCom = LaterFunction<decltype(library.InitializeCom)>("ole32.dll", "CoInitializeEx");
+    library.UninitializeCom = LaterFunction<decltype(library.UninitializeCom)>("ole32.dll", "CoUninitialize");
+    library.AllocateString = LaterFunction<decltype(library.AllocateString)>("oleaut32.dll", "SysAllocStringLen");
     return library;
 }
 
@@ -54,7 +48,7 @@ const TAccessibilityLibrary& Library() {
 // The window's thread joins a single-threaded apartment on the first
 // question, so that the calls of a reader in another process reach the
 // controls on their own thread, between its messages; it leaves the
-// apartment when the thread ends. A thread already in the multithreaded
+// apartment when the program ends. A thread already in the multithreaded
 // apartment would get the calls on other threads, so it is not answered.
 class TApartment {
 public:
@@ -74,7 +68,12 @@ private:
     bool joined_ = false;
 };
 
-thread_local TApartment apartment;
+// The program has one thread. Not thread_local: one with a destructor makes
+// the runtime import GetModuleHandleExW, which Windows 98 lacks.
+TApartment& Apartment() {
+    static TApartment apartment;
+    return apartment;
+}
 
 // Owns one reference to a COM object.
 template <typename Interface>
@@ -371,7 +370,7 @@ bool IsClientObject(LPARAM objectId) {
 LRESULT AnswerGetObject(HWND window, WPARAM flags, LPARAM objectId) {
     if (!IsClientObject(objectId)) return 0;
     const TAccessibilityLibrary& library = Library();
-    if (!library.Loaded() || !apartment.Join()) return 0;
+    if (!library.Loaded() || !Apartment().Join()) return 0;
     TComPtr<IAccessible> standard;
     if (FAILED(library.CreateStandardObject(window, OBJID_CLIENT, __uuidof(IAccessible), standard.Out())) ||
         !standard.Get())
@@ -382,8 +381,11 @@ LRESULT AnswerGetObject(HWND window, WPARAM flags, LPARAM objectId) {
     return library.ResultFromObject(__uuidof(IAccessible), flags, object.Get());
 }
 
+// Windows 95 and NT 4 raise no events: their readers ask again instead.
 void NotifyAccessible(DWORD event, HWND window, long item) {
-    if (window) NotifyWinEvent(event, window, OBJID_CLIENT, item);
+    using TNotifyWinEvent = void(WINAPI*)(DWORD, HWND, LONG, LONG);
+    auto notify = LaterFunction<TNotifyWinEvent>("user32.dll", "NotifyWinEvent");
+    if (window && notify) notify(event, window, OBJID_CLIENT, item);
 }
 
 TAccessibleInfo StaticTextInfo(HWND window, const std::string& caption) {

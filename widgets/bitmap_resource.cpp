@@ -1,35 +1,18 @@
 #include "widgets/bitmap_resource.h"
 
+#include "widgets/lznt1.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
 namespace {
 
-const USHORT Lznt1 = 2;  // COMPRESSION_FORMAT_LZNT1
-
-// The platform's decompressor, in ntdll since Windows NT; declared in the
-// driver kit only, so it is looked up.
-using TDecompressBuffer = LONG(WINAPI*)(USHORT format, UCHAR* unpacked, ULONG unpackedSize, const UCHAR* packed,
-                                        ULONG packedSize, ULONG* finalSize);
-
-// Every chunk of LZNT1 takes at least three bytes and gives at most 4096.
-const ULONG ChunkSize = 4096;
-const ULONG SmallestChunk = 3;
-
 std::vector<BYTE> Unpacked(const BYTE* packed, DWORD packedSize) {
-    ULONG size = 0;
+    uint32_t size = 0;
     if (packedSize < sizeof(size)) return {};
     std::memcpy(&size, packed, sizeof(size));
-    if (size / ChunkSize > (packedSize - sizeof(size)) / SmallestChunk) return {};
-    auto decompress = reinterpret_cast<TDecompressBuffer>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlDecompressBuffer")));
-    std::vector<BYTE> file(size);
-    ULONG unpacked = 0;
-    if (!decompress || decompress(Lznt1, file.data(), size, packed + sizeof(size), packedSize - sizeof(size),
-                                  &unpacked) != 0 || unpacked != size)
-        return {};
-    return file;
+    return UnpackLznt1(packed + sizeof(size), packedSize - sizeof(size), size);
 }
 
 // Each row was stored as its difference from the row before.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/later_functions.h"
+
 #include <windows.h>
 
 // The platform's common controls library (up-down control, status bar, flat scroll
@@ -14,7 +16,6 @@ HMODULE CommonControls();
 // One of its functions, or nullptr where the library lacks it.
 template <typename Function>
 Function CommonControlsFunction(const char* name) {
-    HMODULE library = CommonControls();
-    if (!library) return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+    if (!CommonControls()) return nullptr;
+    return LaterFunction<Function>("comctl32.dll", name);
 }

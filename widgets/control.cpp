@@ -21,13 +21,21 @@ void PaintParentBackground(HWND window, HDC dc) {
     SetViewportOrgEx(dc, saved.x, saved.y, nullptr);
 }
 
+namespace {
+bool IsChild(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0; }
+}  // namespace
+
 bool EnabledUpToTop(HWND window) {
-    const HWND top = GetAncestor(window, GA_ROOT);
-    for (HWND enabled = window; enabled; enabled = GetAncestor(enabled, GA_PARENT)) {
+    for (HWND enabled = window; enabled; enabled = GetParent(enabled)) {
         if (!IsWindowEnabled(enabled)) return false;
-        if (enabled == top) break;
+        if (!IsChild(enabled)) break;
     }
     return true;
+}
+
+HWND RootWindow(HWND window) {
+    while (window && IsChild(window)) window = GetParent(window);
+    return window;
 }
 
 bool CanFocus(HWND window) { return IsWindowVisible(window) && EnabledUpToTop(window); }

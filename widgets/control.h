@@ -31,6 +31,10 @@ void PaintParentBackground(HWND window, HDC dc);
 // are enabled.
 bool EnabledUpToTop(HWND window);
 
+// The top-level window that holds window, or window itself when it is one.
+// GetAncestor, which answers the same, came with Windows 98.
+HWND RootWindow(HWND window);
+
 // Whether a window can take the keyboard focus: shown, and enabled up to
 // its top-level window.
 bool CanFocus(HWND window);

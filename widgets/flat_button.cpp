@@ -222,7 +222,7 @@ void TFlatButton::SetEnabled(bool enabled) {
     const bool hadFocus = Focused();
     TCustomControl::SetEnabled(enabled);
     if (enabled || !hadFocus) return;
-    HWND previous = GetNextDlgTabItem(GetAncestor(Handle(), GA_ROOT), Handle(), TRUE);
+    HWND previous = GetNextDlgTabItem(RootWindow(Handle()), Handle(), TRUE);
     if (previous != Handle()) ::SetFocus(previous);
 }
 

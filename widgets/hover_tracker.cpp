@@ -1,5 +1,7 @@
 #include "widgets/hover_tracker.h"
 
+#include "widgets/control.h"
+
 namespace {
 const UINT_PTR HoverTimerId = 1;
 const UINT HoverIntervalMs = 100;
@@ -91,7 +93,7 @@ THoverTracker& ButtonHoverTracker() {
 HWND ControlAtPoint(POINT screenPoint) {
     HWND window = WindowFromPoint(screenPoint);
     if (!window) return nullptr;
-    window = GetAncestor(window, GA_ROOT);
+    window = RootWindow(window);
     // Walk down by hand: WindowFromPoint passes over disabled controls.
     for (;;) {
         POINT client = screenPoint;

@@ -80,7 +80,7 @@ void TSpinEdit::Step(int direction) {
 // Only when the focus goes to another control of the same window: not when
 // the window closes or another program becomes active.
 void TSpinEdit::Leave(HWND focusTo) {
-    if (!focusTo || GetAncestor(focusTo, GA_ROOT) != GetAncestor(Handle(), GA_ROOT)) return;
+    if (!focusTo || RootWindow(focusTo) != RootWindow(Handle())) return;
     const int32_t value = Value();
     if (ClampToRange(value, MinValue, MaxValue) != value) SetValue(value);
 }

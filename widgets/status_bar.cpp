@@ -1,5 +1,6 @@
 #include "widgets/status_bar.h"
 
+#include "widgets/accessible.h"
 #include "widgets/common_controls.h"
 
 #include <commctrl.h>
@@ -28,7 +29,7 @@ void TStatusBar::SetSimpleText(const std::string& text) {
     if (!Handle() || text == SimpleText()) return;
     SendMessageA(Handle(), SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
     SetText(text);
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Handle(), OBJID_CLIENT, CHILDID_SELF);
+    NotifyAccessible(EVENT_OBJECT_NAMECHANGE, Handle());
 }
 
 // In simple mode the first part reads as the simple text.
@@ -41,8 +42,8 @@ std::string TStatusBar::SimpleText() const {
 }
 
 void TStatusBar::PaintEmpty(HDC dc, const RECT& bounds, COLORREF color) {
-    SetDCBrushColor(dc, color);
-    FillRect(dc, &bounds, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    TBrush fill(CreateSolidBrush(color));
+    FillRect(dc, &bounds, fill.Get());
     RECT edge = bounds;
     DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
 }

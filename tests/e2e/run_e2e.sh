@@ -535,7 +535,7 @@ check_running() {
 start_program() {
   run=$((run + 1))
   echo "e2e: start $run of tavrel.exe ($((SECONDS - started)) s)"
-  wine "$build/tavrel.exe" >>"$work/tavrel.log" 2>&1 &
+  wine "$program" >>"$work/tavrel.log" 2>&1 &
   app=$!
   local window="" i
   for i in $(seq 150); do
@@ -968,7 +968,10 @@ later_walk() {
 
 command -v xdotool >/dev/null && command -v convert >/dev/null && command -v wine >/dev/null ||
   die "needs xdotool, ImageMagick and Wine (tools/bootstrap.sh installs them)"
-[[ -f $build/tavrel.exe ]] || die "no $build/tavrel.exe: build first (tools/build.sh)"
+source "$root/tools/wine32.sh"
+program=$(tavrel_runnable_program "$build")
+[[ -f $program ]] || die "no $program: build first (tools/build.sh)"
+echo "e2e: testing $program"
 tavrel_ensure_display || die "no X display"
 
 # A new prefix every time: the first loads must meet no stored value.

@@ -49,15 +49,34 @@ std::vector<COLORREF> DrawnIcon(int resource, int size) {
     return pixels;
 }
 
-// The sizes stored in an icon resource's directory.
-std::set<int> IconSizes(int resource) {
+// One image of an icon resource, as its directory and its data say.
+struct TIconImage {
+    int Size;
+    int Bits;      // bits a pixel of the bitmap; 0 for another format (PNG)
+};
+
+std::vector<TIconImage> IconImages(int resource) {
     HRSRC found = FindResourceA(Module(), MAKEINTRESOURCEA(resource), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
     if (!found) return {};
     auto* data = static_cast<const BYTE*>(LockResource(LoadResource(Module(), found)));
     const WORD count = *reinterpret_cast<const WORD*>(data + 4);
     const int entrySize = 14;  // GRPICONDIRENTRY
+    std::vector<TIconImage> images;
+    for (int i = 0; i < count; ++i) {
+        const BYTE* entry = data + 6 + i * entrySize;
+        const WORD id = *reinterpret_cast<const WORD*>(entry + 12);
+        HRSRC image = FindResourceA(Module(), MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(3));  // RT_ICON
+        const auto* header = image ? static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(Module(), image)))
+                                   : nullptr;
+        const bool bitmap = header && header->biSize == sizeof(BITMAPINFOHEADER);
+        images.push_back({entry[0], bitmap ? header->biBitCount : 0});
+    }
+    return images;
+}
+
+std::set<int> IconSizes(int resource) {
     std::set<int> sizes;
-    for (int i = 0; i < count; ++i) sizes.insert(data[6 + i * entrySize]);
+    for (const TIconImage& image : IconImages(resource)) sizes.insert(image.Size);
     return sizes;
 }
 
@@ -96,6 +115,22 @@ TEST(Pictures, EveryPageIconIsItsOwnTransparentDrawing) {
         drawings.insert(pixels);
     }
     EXPECT_EQ(drawings.size(), 13u);
+}
+
+// Windows before Vista read no PNG images, and Windows before XP no 32-bit
+// ones: each size has a bitmap of at most 8 bits.
+TEST(Pictures, EveryIconHasImagesThatWindows95Reads) {
+    std::vector<int> icons{IDI_TAVREL};
+    for (int page = 1; page <= 13; ++page) icons.push_back(PageIcon(page));
+    for (int icon : icons) {
+        SCOPED_TRACE(icon);
+        std::set<int> classic;
+        for (const TIconImage& image : IconImages(icon)) {
+            EXPECT_NE(image.Bits, 0) << image.Size << " pixels: not a bitmap";
+            if (image.Bits > 0 && image.Bits <= 8) classic.insert(image.Size);
+        }
+        EXPECT_EQ(classic, IconSizes(icon));
+    }
 }
 
 TEST(Pictures, TheWindowIconComesInBothSizes) {

@@ -1,4 +1,4 @@
-// What the built tavrel.exe says of itself to the loader and to the file's
+// What the shipped tavrel.exe says of itself to the loader and to the file's
 // properties: its manifest and its version information.
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -104,6 +104,7 @@ TEST(ProgramFile, FixedVersionIsTheVersionText) {
     ASSERT_EQ(std::sscanf(TAVREL_VERSION_TEXT, "%d.%d.%d.%d", &part[0], &part[1], &part[2], &part[3]), 4);
     EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+    EXPECT_EQ(fixed->dwFileOS, static_cast<DWORD>(VOS__WINDOWS32));  // any Win32, not NT alone
     EXPECT_EQ(fixed->dwFileVersionMS, VersionPart(part[0], part[1]));
     EXPECT_EQ(fixed->dwFileVersionLS, VersionPart(part[2], part[3]));
     EXPECT_EQ(fixed->dwProductVersionMS, VersionPart(part[0], part[1]));

@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     if (PlayOtherProcess(argc, argv, exitCode)) return exitCode;
     testing::InitGoogleTest(&argc, argv);
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);
     // Clicks of a test follow each other quickly; only DoubleClickAt means a double click.
     SetDoubleClickTime(1);
