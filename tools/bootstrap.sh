@@ -24,7 +24,9 @@ missing=()
 for p in "${packages[@]}"; do installed "$p" || missing+=("$p"); done
 if [[ ${#missing[@]} -gt 0 ]]; then
   echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
+  # One archive's index may fail to download (seen: the i386 one of the
+  # security archive); the install says whether what it needs is there.
+  $sudo apt-get update -qq || echo "Some package indexes could not be updated; going on." >&2
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
