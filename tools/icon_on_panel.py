@@ -26,7 +26,9 @@ def main():
     pixels, transparent = [], []
     for at in range(0, len(rgba), 4):
         r, g, b, a = rgba[at:at + 4]
-        pixels.append(tuple(blend(c, a, k) for c, k in zip((r, g, b), back)))
+        # Where the mask lets the place show, the image must be black: the
+        # platform draws the mask with AND and then the image with XOR.
+        pixels.append(tuple(blend(c, a, k) for c, k in zip((r, g, b), back)) if a else (0, 0, 0))
         transparent.append(a == 0)
     palette = sorted(set(pixels))
     if len(palette) > 256:
