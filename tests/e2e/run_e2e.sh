@@ -17,14 +17,19 @@
 #      every box is flipped;
 #   3. every page shows what start 2 stored.
 #
-#   tests/e2e/run_e2e.sh [build directory]     (default: $TAVREL_BUILD or build/)
+#   tests/e2e/run_e2e.sh [build directory] [Windows version]
+#
+# The build directory defaults to $TAVREL_BUILD or build/. The Windows version
+# is what Wine tells the program it runs on (win95, win98, winxp, win7, win10;
+# default win10); each version works in a directory of its own.
 #
 # Needs an X display (DISPLAY; without one it starts Xvfb). Leaves its
 # screenshots and the prefix in <build>/e2e for a look after a failure.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=$(cd "${1:-${TAVREL_BUILD:-$root/build}}" && pwd)
-work=$build/e2e
+windows=${2:-win10}
+work=$build/e2e-$windows
 export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # A slower machine may set a larger factor for the pauses between inputs.
 slow=${TAVREL_E2E_SLOW:-1}
@@ -979,6 +984,9 @@ tavrel_ensure_display || die "no X display"
 rm -rf "$work"
 mkdir -p "$work"
 "$root/tools/prefix.sh" --unmanaged --seed "$WINEPREFIX" >/dev/null || die "could not create $WINEPREFIX"
+wine reg add 'HKCU\Software\Wine' /v Version /d "$windows" /f >/dev/null 2>&1 ||
+  die "could not make Wine say it is $windows"
+echo "e2e: Wine says it is $(wine cmd /c ver 2>/dev/null | tr -d '\r' | grep -m1 .)"
 # A crash must end the program, not wait on a dialog nobody sees.
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 write_snapshot_batch
