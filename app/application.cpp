@@ -91,23 +91,25 @@ int TApplication::Run() {
     }
 }
 
-// A quit stays in the queue for the loop that runs the program.
-void TApplication::ProcessMessages() {
-    MSG message;
-    while (HandleNextMessage(message)) {
-        if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-    }
-    Idle();
-}
-
 void TApplication::Idle() {
-    if (OnIdle) OnIdle();
+    RunIdleWork();
     POINT point{};
     if (!GetCursorPos(&point)) return;
     SetHint(HintAt(point));
+}
+
+// The idle work makes the rest of the window. A window that could not be
+// made whole would show boxes that store nothing, so after the error box the
+// program ends.
+void TApplication::RunIdleWork() {
+    if (!OnIdle) return;
+    try {
+        OnIdle();
+    } catch (const std::exception& error) {
+        OnIdle = nullptr;
+        ShowException(error);
+        PostQuitMessage(1);
+    }
 }
 
 void TApplication::SetHint(const std::string& hint) {

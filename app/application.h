@@ -39,8 +39,6 @@ public:
 
     // Runs the message loop until the main window is closed.
     int Run();
-    // Handles every message that is waiting, then does the idle work once.
-    void ProcessMessages();
     // The one loop step: takes the next waiting message and hands it on, the
     // dialog keys to the main window; false when none was waiting. A WM_QUIT
     // is taken, not handed on: the caller decides.
@@ -49,6 +47,7 @@ public:
     void Idle();
 
     // Runs each time the message queue runs empty, before the hint lookup.
+    // An error it raises is shown, and then the program ends.
     std::function<void()> OnIdle;
 
     const std::string& Hint() const { return hint_; }
@@ -69,6 +68,8 @@ private:
     TShellServices* shell_;
     std::string hint_;
     std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
+
+    void RunIdleWork();
 };
 
 TApplication& Application();

@@ -2,14 +2,22 @@
 #include "app/form1.h"
 
 #include <cstdlib>
+#include <exception>
 
 // The common controls are loaded when a control first needs them
 // (widgets/common_controls.h), not here: the window shows sooner.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application().SetTitle("Tavrel");
-    TForm1 form;
-    form.Show();
-    return Application().Run();
+    try {
+        TForm1 form;
+        form.Show();
+        return Application().Run();
+    } catch (const std::exception& error) {
+        // The window could not be made; the box has no owner left.
+        Application().SetMainWindow(nullptr);
+        Application().ShowException(error);
+        return 1;
+    }
 }
 
 #ifdef __GLIBCXX__

@@ -23,9 +23,11 @@ struct TAccessibilityLibrary {
     decltype(&CoInitializeEx) InitializeCom = nullptr;
     decltype(&CoUninitialize) UninitializeCom = nullptr;
     decltype(&SysAllocStringLen) AllocateString = nullptr;
+    decltype(&SysFreeString) FreeString = nullptr;
 
     bool Loaded() const {
-        return CreateStandardObject && ResultFromObject && InitializeCom && UninitializeCom && AllocateString;
+        return CreateStandardObject && ResultFromObject && InitializeCom && UninitializeCom && AllocateString &&
+               FreeString;
     }
 };
 
@@ -37,6 +39,7 @@ TAccessibilityLibrary LoadAccessibilityLibrary() {
     library.InitializeCom = LaterFunction<decltype(library.InitializeCom)>("ole32.dll", "CoInitializeEx");
     library.UninitializeCom = LaterFunction<decltype(library.UninitializeCom)>("ole32.dll", "CoUninitialize");
     library.AllocateString = LaterFunction<decltype(library.AllocateString)>("oleaut32.dll", "SysAllocStringLen");
+    library.FreeString = LaterFunction<decltype(library.FreeString)>("oleaut32.dll", "SysFreeString");
     return library;
 }
 
@@ -170,8 +173,36 @@ public:
                                             DISPID* ids) override {
         return Ask([&](TAccessibleControl&) { return standard_->GetIDsOfNames(iid, names, count, locale, ids); });
     }
+    // Late-bound readers (scripts, automation tools) ask the same properties
+    // by number: they get our answers, not the plain standard object's.
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters,
                                      VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override {
+        const VARIANT child = ChildArgument(parameters);
+        if (flags & DISPATCH_PROPERTYGET) {
+            switch (id) {
+            case DISPID_ACC_NAME: return TextResult(result, [&](BSTR* text) { return get_accName(child, text); });
+            case DISPID_ACC_VALUE: return TextResult(result, [&](BSTR* text) { return get_accValue(child, text); });
+            case DISPID_ACC_DESCRIPTION:
+                return TextResult(result, [&](BSTR* text) { return get_accDescription(child, text); });
+            case DISPID_ACC_HELP: return TextResult(result, [&](BSTR* text) { return get_accHelp(child, text); });
+            case DISPID_ACC_KEYBOARDSHORTCUT:
+                return TextResult(result, [&](BSTR* text) { return get_accKeyboardShortcut(child, text); });
+            case DISPID_ACC_DEFAULTACTION:
+                return TextResult(result, [&](BSTR* text) { return get_accDefaultAction(child, text); });
+            case DISPID_ACC_ROLE: return VariantResult(result, [&](VARIANT* role) { return get_accRole(child, role); });
+            case DISPID_ACC_STATE:
+                return VariantResult(result, [&](VARIANT* state) { return get_accState(child, state); });
+            case DISPID_ACC_FOCUS: return VariantResult(result, [&](VARIANT* focus) { return get_accFocus(focus); });
+            case DISPID_ACC_SELECTION:
+                return VariantResult(result, [&](VARIANT* selection) { return get_accSelection(selection); });
+            case DISPID_ACC_CHILDCOUNT:
+                return VariantResult(result, [&](VARIANT* count) {
+                    V_VT(count) = VT_I4;
+                    return get_accChildCount(&V_I4(count));
+                });
+            }
+        }
+        if ((flags & DISPATCH_METHOD) && id == DISPID_ACC_DODEFAULTACTION) return accDoDefaultAction(child);
         return Ask([&](TAccessibleControl&) {
             return standard_->Invoke(id, iid, locale, flags, parameters, result, exception, argumentError);
         });
@@ -354,6 +385,36 @@ private:
         long item = 0;
         if (!IsOwnItem(control, child, item) || item == CHILDID_SELF) return standard();
         return AnswerText(std::string(), text);
+    }
+
+    // The child id of a late-bound call; none given means the control itself.
+    static VARIANT ChildArgument(const DISPPARAMS* parameters) {
+        VARIANT child{};
+        V_VT(&child) = VT_I4;
+        V_I4(&child) = CHILDID_SELF;
+        if (parameters && parameters->cArgs > 0 && V_VT(&parameters->rgvarg[0]) == VT_I4) child = parameters->rgvarg[0];
+        return child;
+    }
+
+    template <typename Get>
+    static HRESULT VariantResult(VARIANT* result, Get get) {
+        VARIANT answer{};
+        const HRESULT got = get(&answer);
+        if (result) *result = answer;
+        return got;
+    }
+
+    template <typename Get>
+    static HRESULT TextResult(VARIANT* result, Get get) {
+        BSTR text = nullptr;
+        const HRESULT got = get(&text);
+        if (!result) {
+            if (text) Library().FreeString(text);
+            return got;
+        }
+        V_VT(result) = text ? VT_BSTR : VT_EMPTY;
+        if (text) V_BSTR(result) = text;
+        return got;
     }
 
     HWND window_;

@@ -1,9 +1,9 @@
 #include "widgets/status_bar.h"
 
-#include "widgets/accessible.h"
 #include "widgets/common_controls.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <vector>
 
@@ -60,4 +60,8 @@ void TStatusBar::PaintTo(HDC dc) {
     panel.left += TextIndent;
     const std::string text = SimpleText();
     DrawTextA(dc, text.c_str(), -1, &panel, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+TAccessibleInfo TStatusBar::Describe(long) const {
+    return {ROLE_SYSTEM_STATUSBAR, SimpleText(), WindowState(Handle(), false), ""};
 }

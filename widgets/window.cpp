@@ -1,10 +1,12 @@
 #include "widgets/window.h"
 
+#include "base/exceptions.h"
 #include "base/program_services.h"
 #include "widgets/accessible.h"
 
 #include <exception>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace {
@@ -110,22 +112,23 @@ void TWindow::Attach(HWND handle) {
     SetPropA(handle, ObjectProperty, this);
 }
 
+// A control without its window would be a box silently missing from its
+// page, so a failure is raised for the error display.
 void TWindow::CreateHandle(const TCreateParams& params) {
-    if (params.className) {
-        HWND handle = CreateWindowExA(params.exStyle, params.className, params.text.c_str(), params.style,
-                                      params.bounds.Left, params.bounds.Top, params.bounds.Width,
-                                      params.bounds.Height, params.parent, params.menu,
-                                      GetModuleHandleA(nullptr), nullptr);
-        if (!handle) return;
-        Attach(handle);
-        systemProc_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWindow::SubclassProc)));
-        return;
+    const bool systemControl = params.className != nullptr;
+    if (!systemControl) RegisterOwnClass(&TWindow::OwnClassProc);
+    HWND handle = CreateWindowExA(params.exStyle, systemControl ? params.className : OwnClassName,
+                                  params.text.c_str(), params.style, params.bounds.Left, params.bounds.Top,
+                                  params.bounds.Width, params.bounds.Height, params.parent, params.menu,
+                                  GetModuleHandleA(nullptr), systemControl ? nullptr : this);
+    if (!handle) {
+        throw Exception("Cannot create the window \"" + params.text + "\" (error " +
+                        std::to_string(GetLastError()) + ")");
     }
-    RegisterOwnClass(&TWindow::OwnClassProc);
-    CreateWindowExA(params.exStyle, OwnClassName, params.text.c_str(), params.style, params.bounds.Left,
-                    params.bounds.Top, params.bounds.Width, params.bounds.Height, params.parent, params.menu,
-                    GetModuleHandleA(nullptr), this);
+    if (!systemControl) return;  // attached by WM_NCCREATE
+    Attach(handle);
+    systemProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWindow::SubclassProc)));
 }
 
 LRESULT CALLBACK TWindow::OwnClassProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {

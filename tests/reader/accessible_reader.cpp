@@ -4,6 +4,8 @@
 //
 //   accessible_reader OUTPUT COMMAND...
 //   read:HWND:ITEM    HRESULT role state children name action (tab-separated)
+//   late:HWND:ITEM    the same, asked through IDispatch::Invoke as script
+//                     readers ask
 //   do:HWND:ITEM      HRESULT of accDoDefaultAction
 //   where:HWND:ITEM   HRESULT left top width height of accLocation
 //   hit:HWND:X:Y      HRESULT and the child id that accHitTest finds at a screen point
@@ -95,6 +97,45 @@ std::string Read(IAccessible& object, long item) {
            std::to_string(item == 0 ? children : -1) + "\t" + name.Ansi() + "\t" + action.Ansi();
 }
 
+// One property through IDispatch, by its number; the child as its argument
+// where it takes one.
+HRESULT GetLate(IAccessible& object, DISPID property, long item, VARIANT& result) {
+    VARIANT child = Child(item);
+    DISPPARAMS parameters{&child, nullptr, 1, 0};
+    if (property == DISPID_ACC_CHILDCOUNT) parameters.cArgs = 0;
+    VariantInit(&result);
+    return object.Invoke(property, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &parameters, &result,
+                         nullptr, nullptr);
+}
+
+std::string LateText(IAccessible& object, DISPID property, long item) {
+    VARIANT result;
+    GetLate(object, property, item, result);
+    TString text;
+    if (result.vt == VT_BSTR) *text.Out() = result.bstrVal;
+    else VariantClear(&result);
+    return text.Ansi();
+}
+
+long LateNumber(IAccessible& object, DISPID property, long item, HRESULT* got = nullptr) {
+    VARIANT result;
+    const HRESULT invoked = GetLate(object, property, item, result);
+    if (got) *got = invoked;
+    const long number = NumberOf(result);
+    VariantClear(&result);
+    return number;
+}
+
+std::string ReadLate(IAccessible& object, long item) {
+    HRESULT roleResult = S_OK;
+    const long role = LateNumber(object, DISPID_ACC_ROLE, item, &roleResult);
+    const long state = LateNumber(object, DISPID_ACC_STATE, item);
+    const long children = LateNumber(object, DISPID_ACC_CHILDCOUNT, item);
+    return Hex(roleResult) + "\t" + std::to_string(role) + "\t" + Hex(state) + "\t" +
+           std::to_string(item == 0 ? children : -1) + "\t" + LateText(object, DISPID_ACC_NAME, item) + "\t" +
+           LateText(object, DISPID_ACC_DEFAULTACTION, item);
+}
+
 std::string Where(IAccessible& object, long item) {
     long left = 0, top = 0, width = 0, height = 0;
     const HRESULT result = object.accLocation(&left, &top, &width, &height, Child(item));
@@ -117,6 +158,7 @@ std::string Run(const std::string& command) {
     if (FAILED(got)) return Hex(got);
     const long item = parts.size() > 2 ? std::atol(parts[2].c_str()) : 0;
     if (parts[0] == "read") return Read(*object, item);
+    if (parts[0] == "late") return ReadLate(*object, item);
     if (parts[0] == "do") return Hex(object->accDoDefaultAction(Child(item)));
     if (parts[0] == "where") return Where(*object, item);
     VARIANT found;

@@ -821,12 +821,6 @@ private:
 const char* const LogVariable = "TAVREL_SWEEP_LOG";
 const char* const FromVariable = "TAVREL_SWEEP_FROM";
 
-std::string Variable(const char* name) {
-    char value[MAX_PATH] = {};
-    DWORD length = GetEnvironmentVariableA(name, value, MAX_PATH);
-    return length && length < MAX_PATH ? value : "";
-}
-
 std::string OneLine(std::string text) {
     for (char& character : text)
         if (character == '\r' || character == '\n') character = ' ';
@@ -843,7 +837,7 @@ protected:
     void TearDown() override {
         if (IsChildRun()) TFormTest::TearDown();
     }
-    static bool IsChildRun() { return !Variable(LogVariable).empty(); }
+    static bool IsChildRun() { return !EnvironmentVariable(LogVariable).empty(); }
 
     void RunCases(const std::vector<TItem>& items, const std::vector<TCase>& cases, size_t from);
     void RunCase(const std::vector<TItem>& items, const TCase& sweepCase, std::vector<TProblem>& problems);
@@ -919,7 +913,7 @@ LONG WINAPI EndOnFault(EXCEPTION_POINTERS*) { return EXCEPTION_EXECUTE_HANDLER; 
 
 void BadInputSweep::RunCases(const std::vector<TItem>& items, const std::vector<TCase>& cases, size_t from) {
     SetUnhandledExceptionFilter(&EndOnFault);
-    std::ofstream log(Variable(LogVariable));
+    std::ofstream log(EnvironmentVariable(LogVariable));
     int page = -1;
     for (size_t index = from; index < cases.size(); ++index) {
         const TCase& sweepCase = cases[index];
@@ -1008,7 +1002,7 @@ TEST_F(BadInputSweep, EveryValueAndEntryWithEveryWrongKind) {
     const std::vector<TItem> items = Items();
     const std::vector<TCase> cases = Cases(items);
     if (IsChildRun()) {
-        RunCases(items, cases, std::stoul(Variable(FromVariable)));
+        RunCases(items, cases, std::stoul(EnvironmentVariable(FromVariable)));
         return;
     }
 

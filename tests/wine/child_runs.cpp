@@ -147,3 +147,13 @@ std::string TemporaryPath(const std::string& suffix) {
     GetTempPathA(MAX_PATH, directory);
     return std::string(directory) + "tavrel-" + std::to_string(GetCurrentProcessId()) + "-" + suffix;
 }
+
+std::string EnvironmentVariable(const char* name) {
+    std::vector<char> value(1024);
+    DWORD length = GetEnvironmentVariableA(name, value.data(), static_cast<DWORD>(value.size()));
+    if (length >= value.size()) {
+        value.resize(length + 1);
+        length = GetEnvironmentVariableA(name, value.data(), static_cast<DWORD>(value.size()));
+    }
+    return length < value.size() ? std::string(value.data(), length) : "";
+}

@@ -9,6 +9,9 @@
 
 using TEnvironment = std::vector<std::pair<std::string, std::string>>;
 
+// The value of an environment variable of this process; empty when unset.
+std::string EnvironmentVariable(const char* name);
+
 // Another process beside the caller: the caller goes on (and handles its
 // messages) while the child works.
 class TChildProcess {

@@ -23,15 +23,9 @@ const char* const LaterFunctions[] = {
     "FlatSB_SetScrollProp", "CreateStdAccessibleObject", "LresultFromObject",    "CoInitializeEx",
 };
 
-std::string Variable(const char* name) {
-    char value[1024] = {};
-    DWORD length = GetEnvironmentVariableA(name, value, sizeof(value));
-    return length && length < sizeof(value) ? value : "";
-}
-
 std::vector<std::string> MissingInThisRun() {
     std::vector<std::string> names;
-    std::stringstream list(Variable(MissingVariable));
+    std::stringstream list(EnvironmentVariable(MissingVariable));
     for (std::string name; std::getline(list, name, ',');) names.push_back(name);
     return names;
 }
@@ -49,7 +43,7 @@ protected:
     void TearDown() override {
         if (IsChildRun()) TFormTest::TearDown();
     }
-    static bool IsChildRun() { return !Variable(MissingVariable).empty(); }
+    static bool IsChildRun() { return !EnvironmentVariable(MissingVariable).empty(); }
 
     // Every page loads, a box stores, hints and readers still get answers.
     void UseTheWindow() {

@@ -1,3 +1,4 @@
+#include "machine_guard.h"
 #include "other_process.h"
 
 #include <gtest/gtest.h>
@@ -8,9 +9,13 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     if (PlayOtherProcess(argc, argv, exitCode)) return exitCode;
     testing::InitGoogleTest(&argc, argv);
+    if (!MachineMayBeChanged()) {
+        testing::GTEST_FLAG(filter) = RefusalTestName;
+        return RUN_ALL_TESTS();
+    }
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);
     // Clicks of a test follow each other quickly; only DoubleClickAt means a double click.
-    SetDoubleClickTime(1);
+    TDoubleClickTimeForTests quickClicks(1);
     return RUN_ALL_TESTS();
 }
