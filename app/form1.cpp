@@ -213,6 +213,8 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     case WM_DESTROY:
+        // Nothing is left to make in a window that is gone.
+        Application().OnIdle = nullptr;
         // Closing the main window ends the program; destroying the form
         // from code (its destructor) does not.
         if (Application().MainWindow() == Handle()) {

@@ -15,7 +15,6 @@ public:
     TRegistry(const TRegistry&) = delete;
     TRegistry& operator=(const TRegistry&) = delete;
 
-    HKEY RootKey() const { return root_; }
     // A different root closes the current key; the same root keeps it open.
     void SetRootKey(HKEY root);
 

@@ -153,6 +153,7 @@ LRESULT TCustomControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         return 0;
     case WM_ENABLE:
         Invalidate();
+        RaiseStandardEvent(Handle(), message);
         return 0;
     }
     return TWindow::HandleMessage(message, wParam, lParam);

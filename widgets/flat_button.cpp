@@ -5,7 +5,9 @@
 
 #include <oleacc.h>
 
-TFlatButton::TFlatButton() { ButtonHoverTracker().AddUser(); }
+TFlatButton::TFlatButton() : TFlatColors(RGB(235, 235, 225), RGB(217, 214, 197), RGB(160, 150, 131)) {
+    ButtonHoverTracker().AddUser();
+}
 
 TFlatButton::~TFlatButton() { ButtonHoverTracker().RemoveUser(*this); }
 
@@ -16,29 +18,10 @@ void TFlatButton::Create(HWND parent, const TControlProps& props, HFONT font) {
                   parent});
 }
 
-COLORREF TFlatButton::Color() const { return colorSet_ ? color_ : ColorOf(Parent()); }
 
-void TFlatButton::SetColor(COLORREF color) {
-    color_ = color;
-    colorSet_ = true;
-    DeriveColors();
-    Repaint();
-}
 
-void TFlatButton::SetColorFocused(COLORREF color) {
-    colorFocused_ = color;
-    Repaint();
-}
 
-void TFlatButton::SetColorDown(COLORREF color) {
-    colorDown_ = color;
-    Repaint();
-}
 
-void TFlatButton::SetColorBorder(COLORREF color) {
-    colorBorder_ = color;
-    Repaint();
-}
 
 void TFlatButton::SetColorHighLight(COLORREF color) {
     colorHighLight_ = color;
@@ -50,39 +33,10 @@ void TFlatButton::SetColorShadow(COLORREF color) {
     Repaint();
 }
 
-void TFlatButton::SetUseAdvColors(bool use) {
-    useAdvColors_ = use;
-    if (use) colorSet_ = false;
-    DeriveColors();
-    Repaint();
-}
 
-void TFlatButton::SetAdvColorFocused(int step) {
-    advColorFocused_ = step;
-    DeriveColors();
-    Repaint();
-}
 
-void TFlatButton::SetAdvColorDown(int step) {
-    advColorDown_ = step;
-    DeriveColors();
-    Repaint();
-}
 
-void TFlatButton::SetAdvColorBorder(int step) {
-    advColorBorder_ = step;
-    DeriveColors();
-    Repaint();
-}
 
-void TFlatButton::DeriveColors() {
-    if (!useAdvColors_) return;
-    TAdvColors derived = DeriveAdvColors(Color(), advColorFocused_, advColorDown_, advColorBorder_,
-                                         {colorFocused_, colorDown_, colorBorder_});
-    colorFocused_ = derived.Focused;
-    colorDown_ = derived.Down;
-    colorBorder_ = derived.Border;
-}
 
 void TFlatButton::Repaint() {
     if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
@@ -172,16 +126,16 @@ void TFlatButton::PaintTo(HDC dc) {
     COLORREF face = Color();
     switch (state) {
     case TState::bsUp:
-        face = hovered ? colorFocused_ : Color();
+        face = hovered ? ColorFocused() : Color();
         break;
     case TState::bsDisabled:
         face = Color();
         break;
     case TState::bsDown:
-        face = colorDown_;
+        face = ColorDown();
         break;
     case TState::bsExclusive:
-        face = hovered ? colorFocused_ : colorDown_;
+        face = hovered ? ColorFocused() : ColorDown();
         break;
     }
     TBrush faceBrush(CreateSolidBrush(face));
@@ -192,7 +146,7 @@ void TFlatButton::PaintTo(HDC dc) {
     } else if (state == TState::bsUp && hovered) {
         DrawFrame(dc, all, colorHighLight_, colorShadow_);
     } else {
-        TBrush border(CreateSolidBrush(colorBorder_));
+        TBrush border(CreateSolidBrush(ColorBorder()));
         FrameRect(dc, &all, border.Get());
     }
 
@@ -265,6 +219,7 @@ LRESULT TFlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ENABLE:
         EnabledChanged();
+        RaiseStandardEvent(Handle(), message);
         return 0;
     case WM_SETTEXT: {
         LRESULT result = TCustomControl::HandleMessage(message, wParam, lParam);
@@ -272,10 +227,7 @@ LRESULT TFlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     case WM_SYSCOLORCHANGE:
-        if (useAdvColors_) {
-            colorSet_ = false;
-            DeriveColors();
-        }
+        FollowParentColor();
         Repaint();
         return 0;
     }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "widgets/accessible.h"
-#include "widgets/adv_colors.h"
 #include "widgets/control.h"
+#include "widgets/flat_colors.h"
 #include "widgets/hover_tracker.h"
 
 #include <functional>
@@ -11,7 +11,7 @@
 // flat frame that turns raised under the mouse and sunken while pressed.
 // OnClick is raised on a release over the button after a press on it. To a
 // screen reader it is the standard push button.
-class TFlatButton : public TCustomControl, public TAccessibleControl, private THoverTarget {
+class TFlatButton : public TCustomControl, public TFlatColors, public TAccessibleControl, private THoverTarget {
 public:
     enum class TState { bsUp, bsDisabled, bsDown, bsExclusive };
 
@@ -22,20 +22,9 @@ public:
     void Create(HWND parent, const TControlProps& props, HFONT font);
     std::function<void()> OnClick;
 
-    COLORREF Color() const override;
-    void SetColor(COLORREF color);
-    COLORREF ColorFocused() const { return colorFocused_; }
-    void SetColorFocused(COLORREF color);
-    COLORREF ColorDown() const { return colorDown_; }
-    void SetColorDown(COLORREF color);
-    COLORREF ColorBorder() const { return colorBorder_; }
-    void SetColorBorder(COLORREF color);
+    COLORREF Color() const override { return FaceColor(); }
     void SetColorHighLight(COLORREF color);
     void SetColorShadow(COLORREF color);
-    void SetUseAdvColors(bool use);
-    void SetAdvColorFocused(int step);
-    void SetAdvColorDown(int step);
-    void SetAdvColorBorder(int step);
 
     TState State() const { return state_; }
     bool Hovered() const { return hovered_; }
@@ -50,29 +39,21 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    HWND ColorParent() const override { return Parent(); }
+    void ColorsChanged() override { Repaint(); }
     HWND HoverHandle() const override { return Handle(); }
     void MouseEntered() override;
     void MouseLeft() override;
     void Released();
     bool PointerInside() const;
     void Repaint();
-    void DeriveColors();
     void EnabledChanged();
     void Clicked();
 
     TState state_ = TState::bsUp;
     bool hovered_ = false;
     bool dragging_ = false;
-    bool colorSet_ = false;
-    COLORREF color_ = clSilver;
-    COLORREF colorFocused_ = RGB(235, 235, 225);
-    COLORREF colorDown_ = RGB(217, 214, 197);
-    COLORREF colorBorder_ = RGB(160, 150, 131);
     COLORREF colorHighLight_ = clWhite;
     COLORREF colorShadow_ = clBlack;
-    bool useAdvColors_ = false;
-    int advColorFocused_ = 10;
-    int advColorDown_ = 10;
-    int advColorBorder_ = 50;
     HFONT font_ = nullptr;
 };

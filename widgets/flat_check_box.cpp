@@ -4,7 +4,9 @@
 
 #include <oleacc.h>
 
-TFlatCheckBox::TFlatCheckBox() { CheckBoxHoverTracker().AddUser(); }
+TFlatCheckBox::TFlatCheckBox() : TFlatColors(clWhite, RGB(217, 214, 197), RGB(160, 150, 131)) {
+    CheckBoxHoverTracker().AddUser();
+}
 
 TFlatCheckBox::~TFlatCheckBox() { CheckBoxHoverTracker().RemoveUser(*this); }
 
@@ -24,73 +26,25 @@ void TFlatCheckBox::SetChecked(bool checked) {
     if (OnClick) OnClick();
 }
 
-COLORREF TFlatCheckBox::Color() const { return colorSet_ ? color_ : ColorOf(Parent()); }
 
-void TFlatCheckBox::SetColor(COLORREF color) {
-    color_ = color;
-    colorSet_ = true;
-    DeriveColors();
-    Repaint();
-}
 
-void TFlatCheckBox::SetColorFocused(COLORREF color) {
-    colorFocused_ = color;
-    Repaint();
-}
 
-void TFlatCheckBox::SetColorDown(COLORREF color) {
-    colorDown_ = color;
-    Repaint();
-}
 
 void TFlatCheckBox::SetColorCheck(COLORREF color) {
     colorCheck_ = color;
     Repaint();
 }
 
-void TFlatCheckBox::SetColorBorder(COLORREF color) {
-    colorBorder_ = color;
-    Repaint();
-}
 
 void TFlatCheckBox::SetLayout(TCheckBoxLayout layout) {
     layout_ = layout;
     Repaint();
 }
 
-void TFlatCheckBox::SetUseAdvColors(bool use) {
-    useAdvColors_ = use;
-    if (use) colorSet_ = false;  // follow the parent's colour again
-    DeriveColors();
-    Repaint();
-}
 
-void TFlatCheckBox::SetAdvColorFocused(int step) {
-    advColorFocused_ = step;
-    DeriveColors();
-    Repaint();
-}
 
-void TFlatCheckBox::SetAdvColorDown(int step) {
-    advColorDown_ = step;
-    DeriveColors();
-    Repaint();
-}
 
-void TFlatCheckBox::SetAdvColorBorder(int step) {
-    advColorBorder_ = step;
-    DeriveColors();
-    Repaint();
-}
 
-void TFlatCheckBox::DeriveColors() {
-    if (!useAdvColors_) return;
-    TAdvColors derived = DeriveAdvColors(Color(), advColorFocused_, advColorDown_, advColorBorder_,
-                                         {colorFocused_, colorDown_, colorBorder_});
-    colorFocused_ = derived.Focused;
-    colorDown_ = derived.Down;
-    colorBorder_ = derived.Border;
-}
 
 RECT TFlatCheckBox::BoxRect() const {
     SIZE size = ClientSize();
@@ -106,7 +60,7 @@ RECT TFlatCheckBox::CaptionRect() const {
 
 void TFlatCheckBox::DrawBoxTo(HDC dc) {
     RECT box = BoxRect();
-    COLORREF fill = (!focused_ && !hovered_) ? Color() : (pressed_ ? colorDown_ : colorFocused_);
+    COLORREF fill = (!focused_ && !hovered_) ? Color() : (pressed_ ? ColorDown() : ColorFocused());
     TBrush fillBrush(CreateSolidBrush(fill));
     FillRect(dc, &box, fillBrush.Get());
 
@@ -124,7 +78,7 @@ void TFlatCheckBox::DrawBoxTo(HDC dc) {
         }
     }
 
-    TBrush border(CreateSolidBrush(colorBorder_));
+    TBrush border(CreateSolidBrush(ColorBorder()));
     FrameRect(dc, &box, border.Get());
 }
 
@@ -234,6 +188,7 @@ LRESULT TFlatCheckBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             focused_ = true;
             RedrawBox();
         }
+        RaiseStandardEvent(Handle(), message);
         return 0;
     case WM_KILLFOCUS:
         if (Enabled()) {
@@ -252,6 +207,7 @@ LRESULT TFlatCheckBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             CheckBoxHoverTracker().Release(*this);
         }
         Invalidate();
+        RaiseStandardEvent(Handle(), message);
         return 0;
     case WM_SETTEXT: {
         LRESULT result = TCustomControl::HandleMessage(message, wParam, lParam);
@@ -261,10 +217,7 @@ LRESULT TFlatCheckBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(font_);
     case WM_SYSCOLORCHANGE:
-        if (useAdvColors_) {
-            colorSet_ = false;
-            DeriveColors();
-        }
+        FollowParentColor();
         Invalidate();
         return 0;
     }

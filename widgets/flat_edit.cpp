@@ -1,7 +1,5 @@
 #include "widgets/flat_edit.h"
 
-#include "widgets/adv_colors.h"
-
 namespace {
 
 // The whole window, frame included, for drawing the frame.
@@ -27,7 +25,10 @@ THoverTracker& FlatEditHoverTracker() {
     return tracker;
 }
 
-TFlatEdit::TFlatEdit() { FlatEditHoverTracker().AddUser(); }
+// It has no pressed look: ColorDown is never drawn.
+TFlatEdit::TFlatEdit() : TFlatColors(clWhite, RGB(217, 214, 197), RGB(160, 150, 131)) {
+    FlatEditHoverTracker().AddUser();
+}
 
 TFlatEdit::~TFlatEdit() { FlatEditHoverTracker().RemoveUser(*this); }
 
@@ -57,56 +58,18 @@ void TFlatEdit::SetMaxLength(int characters) {
 
 int TFlatEdit::MaxLength() const { return static_cast<int>(SendMessageA(Handle(), EM_GETLIMITTEXT, 0, 0)); }
 
-COLORREF TFlatEdit::ColorFlat() const { return colorSet_ ? colorFlat_ : ColorOf(Parent()); }
 
-void TFlatEdit::SetColorFlat(COLORREF color) {
-    colorFlat_ = color;
-    colorSet_ = true;
-    DeriveColors();
-    Redraw();
-}
 
-void TFlatEdit::SetColorFocused(COLORREF color) {
-    colorFocused_ = color;
-    Redraw();
-}
 
-void TFlatEdit::SetColorBorder(COLORREF color) {
-    colorBorder_ = color;
-    Redraw();
-}
 
-void TFlatEdit::SetUseAdvColors(bool use) {
-    useAdvColors_ = use;
-    if (use) colorSet_ = false;  // follow the parent's colour again
-    DeriveColors();
-    Redraw();
-}
 
-void TFlatEdit::SetAdvColorFocused(int step) {
-    advColorFocused_ = step;
-    DeriveColors();
-    Redraw();
-}
 
-void TFlatEdit::SetAdvColorBorder(int step) {
-    advColorBorder_ = step;
-    DeriveColors();
-    Redraw();
-}
 
-void TFlatEdit::DeriveColors() {
-    if (!useAdvColors_) return;
-    TAdvColors derived =
-        DeriveAdvColors(ColorFlat(), advColorFocused_, 0, advColorBorder_, {colorFocused_, 0, colorBorder_});
-    colorFocused_ = derived.Focused;
-    colorBorder_ = derived.Border;
-}
 
 // Another flat edit that has the focus keeps this one dark under the mouse.
 COLORREF TFlatEdit::Face() const {
     bool lit = Focused() || (hovered_ && !FocusInFlatEdit());
-    return lit ? colorFocused_ : ColorFlat();
+    return lit ? ColorFocused() : ColorFlat();
 }
 
 void TFlatEdit::DrawFrame() {
@@ -114,7 +77,7 @@ void TFlatEdit::DrawFrame() {
     GetWindowRect(Handle(), &window);
     RECT ring{0, 0, window.right - window.left, window.bottom - window.top};
     TWindowDc dc(Handle());
-    TBrush border(CreateSolidBrush(colorBorder_));
+    TBrush border(CreateSolidBrush(ColorBorder()));
     TBrush face(CreateSolidBrush(Face()));
     FrameRect(dc.Get(), &ring, border.Get());
     for (int i = 1; i < FrameWidth; ++i) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "widgets/control.h"
+#include "widgets/flat_colors.h"
 #include "widgets/hover_tracker.h"
 
 // The single-line text field: the platform's edit without its 3D border,
@@ -8,7 +9,7 @@
 // of its face. The face is ColorFocused while the field has the focus, or
 // while the mouse is over it and no flat edit has the focus; ColorFlat
 // otherwise. Text area and frame share the face.
-class TFlatEdit : public TWindow, private THoverTarget {
+class TFlatEdit : public TWindow, public TFlatColors, private THoverTarget {
 public:
     TFlatEdit();
     ~TFlatEdit() override;
@@ -21,15 +22,7 @@ public:
     int MaxLength() const;
 
     // Follows the parent's colour until a colour is set.
-    COLORREF ColorFlat() const;
-    void SetColorFlat(COLORREF color);
-    COLORREF ColorFocused() const { return colorFocused_; }
-    void SetColorFocused(COLORREF color);
-    COLORREF ColorBorder() const { return colorBorder_; }
-    void SetColorBorder(COLORREF color);
-    void SetUseAdvColors(bool use);
-    void SetAdvColorFocused(int step);
-    void SetAdvColorBorder(int step);
+    COLORREF ColorFlat() const { return FaceColor(); }
 
     bool Hovered() const { return hovered_; }
     // The face shown now: ColorFocused or ColorFlat.
@@ -43,21 +36,15 @@ protected:
     bool HandleNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    HWND ColorParent() const override { return Parent(); }
+    void ColorsChanged() override { Redraw(); }
     HWND HoverHandle() const override { return Handle(); }
     void MouseEntered() override;
     void MouseLeft() override;
     void DrawFrame();
     void Redraw();
-    void DeriveColors();
 
     bool hovered_ = false;
-    bool colorSet_ = false;
-    COLORREF colorFlat_ = RGB(235, 235, 225);
-    COLORREF colorFocused_ = clWhite;
-    COLORREF colorBorder_ = RGB(160, 150, 131);
-    bool useAdvColors_ = false;
-    int advColorFocused_ = 10;
-    int advColorBorder_ = 50;
     TBrush faceBrush_;
     COLORREF faceBrushColor_ = 0;
 };

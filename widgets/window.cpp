@@ -50,31 +50,6 @@ HWND NotifyingChild(UINT message, LPARAM lParam) {
     }
 }
 
-// A control that answers screen readers itself, for the messages by which
-// they ask it something.
-TAccessibleControl* AccessibleOf(TWindow* window, UINT message) {
-    if (message != WM_GETOBJECT && message != DoDefaultActionMessage) return nullptr;
-    return dynamic_cast<TAccessibleControl*>(window);
-}
-
-LRESULT AnswerReader(TAccessibleControl& control, HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_GETOBJECT) return AnswerGetObject(handle, wParam, lParam);
-    control.DoDefaultAction(static_cast<long>(wParam));
-    return 0;
-}
-
-// The events the platform raises for a standard control. The handler ran
-// first, so that a reader that asks at once reads the new state; it may
-// also have destroyed the control.
-void RaiseStandardEvent(HWND handle, UINT message) {
-    auto* control = dynamic_cast<TAccessibleControl*>(TWindow::FromHandle(handle));
-    if (!control) return;
-    if (message == WM_SETFOCUS)
-        NotifyAccessible(EVENT_OBJECT_FOCUS, handle, control->SelectedItem());
-    else
-        NotifyAccessible(EVENT_OBJECT_STATECHANGE, handle);
-}
-
 }  // namespace
 
 TWindow::~TWindow() {
@@ -146,8 +121,8 @@ LRESULT CALLBACK TWindow::SubclassProc(HWND handle, UINT message, WPARAM wParam,
     return Dispatch(window, message, wParam, lParam);
 }
 
-// The only place where the program catches errors: an error that escapes a
-// handler is shown, and the window goes on as if the message was handled.
+// Where the window catches errors: an error that escapes a handler is shown,
+// and the window goes on as if the message was handled.
 LRESULT TWindow::Dispatch(TWindow* window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCDESTROY) {
         LRESULT result = window->DefaultHandling(message, wParam, lParam);
@@ -155,12 +130,7 @@ LRESULT TWindow::Dispatch(TWindow* window, UINT message, WPARAM wParam, LPARAM l
         return result;
     }
     try {
-        if (auto* accessible = AccessibleOf(window, message))
-            return AnswerReader(*accessible, window->handle_, message, wParam, lParam);
-        const HWND handle = window->handle_;
-        const LRESULT result = window->HandleMessage(message, wParam, lParam);
-        if (message == WM_SETFOCUS || message == WM_ENABLE) RaiseStandardEvent(handle, message);
-        return result;
+        return window->HandleMessage(message, wParam, lParam);
     } catch (const std::exception& error) {
         ProgramServices().ShowException(error);
     } catch (...) {
@@ -177,10 +147,40 @@ void TWindow::Detach() {
     handle_ = nullptr;
 }
 
+// A control that handles WM_SETFOCUS or WM_ENABLE itself raises their events.
 LRESULT TWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (ReflectNotification(message, wParam, lParam, result)) return result;
-    return DefaultHandling(message, wParam, lParam);
+    if (AnswerReader(message, wParam, lParam, result)) return result;
+    const HWND handle = handle_;
+    result = DefaultHandling(message, wParam, lParam);
+    if (message == WM_SETFOCUS || message == WM_ENABLE) RaiseStandardEvent(handle, message);
+    return result;
+}
+
+// The handler ran first, so that a reader that asks at once reads the new
+// state; it may also have destroyed the control.
+void TWindow::RaiseStandardEvent(HWND handle, UINT message) {
+    auto* control = dynamic_cast<TAccessibleControl*>(TWindow::FromHandle(handle));
+    if (!control) return;
+    if (message == WM_SETFOCUS)
+        NotifyAccessible(EVENT_OBJECT_FOCUS, handle, control->SelectedItem());
+    else
+        NotifyAccessible(EVENT_OBJECT_STATECHANGE, handle);
+}
+
+// The questions of screen readers to a control that answers them itself.
+bool TWindow::AnswerReader(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message != WM_GETOBJECT && message != DoDefaultActionMessage) return false;
+    auto* control = dynamic_cast<TAccessibleControl*>(this);
+    if (!control) return false;
+    if (message == WM_GETOBJECT) {
+        result = AnswerGetObject(handle_, wParam, lParam);
+    } else {
+        control->DoDefaultAction(static_cast<long>(wParam));
+        result = 0;
+    }
+    return true;
 }
 
 LRESULT TWindow::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {

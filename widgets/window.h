@@ -66,6 +66,10 @@ protected:
     // A notification that this control sent to its parent (WM_COMMAND,
     // WM_NOTIFY, WM_DRAWITEM, WM_CTLCOLOR...), handed back to the control.
     virtual bool HandleNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The event the platform raises for a standard control on WM_SETFOCUS
+    // or WM_ENABLE, for a control that answers readers itself; raised by
+    // whichever handler handles the message.
+    static void RaiseStandardEvent(HWND handle, UINT message);
 
 private:
     static LRESULT CALLBACK OwnClassProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
@@ -74,6 +78,7 @@ private:
     void Attach(HWND handle);
     static LRESULT Dispatch(TWindow* window, UINT message, WPARAM wParam, LPARAM lParam);
     bool ReflectNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool AnswerReader(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void Detach();
 
     HWND handle_ = nullptr;

@@ -148,8 +148,9 @@ TEST_F(Accessibility, EveryKindOfControlReadsAsItsStandardControlFromAnotherProc
                              row.name, row.action};
         EXPECT_EQ(lines[index], expected);
         // The platform's edits answer late-bound readers as Wine's oleacc does.
-        if (dynamic_cast<TAccessibleControl*>(TWindow::FromHandle(row.window)))
+        if (dynamic_cast<TAccessibleControl*>(TWindow::FromHandle(row.window))) {
             EXPECT_EQ(lateLines[index], expected) << "asked through IDispatch";
+        }
     }
 }
 
