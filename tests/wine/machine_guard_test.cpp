@@ -4,12 +4,9 @@
 #include "pages/key_paths.h"
 #include "profile_files.h"
 
-#include <fstream>
-#include <sstream>
-
 namespace {
 
-const std::string BootFilePath = "C:\\msdos.sys";
+const std::string BootFilePath = std::string(BootDrive) + "msdos.sys";
 
 // What a run of the tests would delete or change first.
 struct TMachineState {
@@ -31,13 +28,6 @@ struct TMachineState {
                ControlIni == other.ControlIni && DoubleClickTime == other.DoubleClickTime;
     }
 };
-
-std::string ReadText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 }  // namespace
 
@@ -63,7 +53,7 @@ TEST(ThisMachine, AnUnmarkedRunChangesNothingAndSaysWhy) {
     TChildRun run = RunChild(request);
     TMachineState after = TMachineState::Read();
     SetDoubleClickTime(ours);
-    std::string said = ReadText(output);
+    std::string said = profile::ReadAll(output);
     DeleteFileA(output.c_str());
     ResetMachine();
 
