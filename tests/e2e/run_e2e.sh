@@ -70,206 +70,21 @@ pause() {
 # ---------------------------------------------------------------------------
 # What the program shows and stores.
 
-# Option boxes, page by page in tab order: page, control, left and top on the
-# options panel (drive letters: on their group box), state after the first
-# load on a new prefix, state of the pattern that start 1 leaves behind.
-boxes_table='
-1 hidedeskicons 16 12 0 1
-1 hideineticon 16 40 0 0
-1 distraycontext 16 68 0 1
-1 nowallpaper 204 12 0 0
-1 disallcontext 16 96 0 1
-1 hidebackground 204 40 0 0
-1 hidescreensaver 204 68 0 1
-1 hideappearance 204 96 0 0
-1 hidedisplay 204 124 0 1
-1 nosavesettings 16 124 0 0
-1 showversion 16 152 0 1
-2 disfilemenu 16 12 0 1
-2 disfolderoptions 16 40 0 0
-2 cleardocs 16 68 0 1
-2 disdocshistory 16 96 0 0
-2 shellsecurity 212 12 0 1
-2 dismenufolder 16 124 0 0
-2 hidesysfiles 212 40 0 1
-3 disshutdown 16 12 0 1
-3 hiderun 16 60 0 0
-3 dislogoff 16 36 0 1
-3 hidefind 16 84 0 0
-3 hideupdate 16 108 0 1
-3 hidetasksettings 16 132 0 0
-3 hidedocsmenu 196 36 0 1
-3 hidemenufolders 196 12 0 0
-3 hidecommonmenus 196 84 0 1
-3 hidefavsmenu 196 60 0 0
-3 nomenuchanges 196 132 0 1
-3 hidewebmenus 196 108 0 0
-4 noactivedesk 16 12 0 1
-4 noactivechanges 16 40 0 0
-4 nowebview 16 96 0 1
-4 dishtml 208 40 0 0
-4 nosetactivedesk 16 68 0 1
-4 useclassic 208 12 0 0
-5 hidedevicepage 16 12 0 1
-5 hidehardwarepage 16 44 0 0
-5 hidefilepage 16 76 0 1
-5 hidevirtualpage 16 108 0 0
-5 hidepasswordpage 200 12 0 1
-5 hideadminpage 200 44 0 0
-5 hideuserpage 200 76 0 1
-5 diswizards 200 108 0 0
-6 hideneighbour 16 12 0 1
-6 hideidpage 16 44 0 0
-6 Hidenetaccesspage 16 76 0 1
-6 disnetconnect 16 108 0 0
-6 disfileshare 200 12 0 1
-6 disprintershare 200 44 0 0
-6 disdocsnet 200 76 0 1
-8 disaddprinters 20 16 0 1
-8 disdelprinters 20 52 0 0
-8 hideprinteroptions 20 88 0 1
-9 disdisplaycpl 16 8 0 1
-9 dispasswordcpl 16 32 0 0
-9 disnetworkcpl 16 56 0 1
-9 dishardwarecpl 16 80 0 0
-9 disaddremcpl 16 104 0 1
-9 disintercpl 16 128 0 0
-9 dismousecpl 16 152 0 1
-9 dismediacpl 208 8 0 0
-9 disinetcpl 208 32 0 1
-9 disthemescpl 208 56 0 0
-9 dispowercpl 208 80 0 1
-9 dismodemcpl 208 104 0 0
-9 distimecpl 208 128 0 1
-10 restrictexecution 20 12 0 1
-10 restrictregistry 20 44 0 0
-10 restrictmsdos 20 76 0 1
-10 restrictrealmode 20 108 0 0
-11 hidealldrives 28 8 0 1
-12 enabootgui 20 12 1 0
-12 enabootfkeys 20 40 1 1
-12 enabootmenu 20 68 0 0
-12 dissafemode 200 12 0 1
-12 disbootlogo 200 40 0 0
-12 disscandisk 200 68 0 1
-12 moredosmem 20 96 1 0
-12 disbootlog 200 96 0 1
-13 validlogon 20 12 0 0
-13 alphapass 20 40 0 1
-13 dispasscache 204 12 0 0
-13 logondialog 20 76 0 1
-'
+# All of it comes from the tests' one description of every option.
+options_table=$root/tests/options/options.tsv
+table_rows() {  # the rows of one kind, without the kind
+  awk -F'\t' -v kind="$1" '$1 == kind { sub(/^[^\t]*\t/, ""); print }' "$options_table"
+}
 
-# Where each box stores: control, the page whose loader reads the value,
-# location, stored when ticked, when cleared, after the first load on a new
-# prefix ("-": no value). Locations: a registry key alias and a value name,
-# ini: an entry of control.ini's "don't load", boot: an entry of msdos.sys.
-# The boot defaults follow the run command's boot file (BootGUI=1, AutoScan=1).
-stores_table='
-hidedeskicons 1 E:NoDesktop 1 0 0
-hideineticon 1 E:NoInternetIcon 1 0 0
-distraycontext 1 E:NoTrayContextMenu 1 0 0
-nowallpaper 1 E:NoChangingWallpaper 1 0 0
-disallcontext 1 E:NoViewContextMenu 1 0 0
-hidebackground 1 S:NoDispBackgroundPage 1 0 0
-hidescreensaver 1 S:NoDispScrSavPage 1 0 0
-hideappearance 1 S:NoDispAppearancePage 1 0 0
-hidedisplay 1 S:NoDispSettingsPage 1 0 0
-nosavesettings 1 E:NoSaveSettings 1 0 0
-showversion 1 D:PaintDesktopVersion "1" "0" "0"
-hidesysfiles 1 A:Hidden 0 1 1
-disfilemenu 2 E:NoFileMenu 1 0 0
-disfolderoptions 2 E:NoFolderOptions 1 0 0
-cleardocs 2 E:ClearRecentDocsOnExit 1 0 0
-disdocshistory 2 E:NoRecentDocsHistory 1 0 0
-shellsecurity 2 E:EnforceShellExtensionSecurity 1 0 0
-dismenufolder 2 E:NoSetFolders 1 0 0
-disshutdown 3 E:NoClose 1 0 0
-hiderun 3 E:NoRun 1 0 0
-dislogoff 3 E:NoLogoff 1 0 0
-hidefind 3 E:NoFind 1 0 0
-hideupdate 3 E:NoWindowsUpdate 1 0 0
-hidetasksettings 3 E:NoSetTaskbar 1 0 0
-hidedocsmenu 3 E:NoRecentDocsMenu 1 0 0
-hidemenufolders 3 E:NoStartMenuSubFolders 1 0 0
-hidecommonmenus 3 E:NoCommonGroups 1 0 0
-hidefavsmenu 3 E:NoFavoritesMenu 1 0 0
-nomenuchanges 3 E:NoChangeStartMenu 1 0 0
-hidewebmenus 3 E:NoWebMenu 1 0 0
-noactivedesk 4 E:NoActiveDesktop 1 0 0
-noactivechanges 4 E:NoActiveDesktopChanges 1 0 0
-nowebview 4 E:NoCustomizeWebView 1 0 0
-dishtml 4 E:NoHTMLWallpaper 1 0 0
-nosetactivedesk 4 E:NoSetActiveDesktop 1 0 0
-useclassic 4 E:ClassicShell 1 0 0
-hidedevicepage 5 S:NoDevMgrPage 1 0 0
-hidehardwarepage 5 S:NoConfigPage 1 0 0
-hidefilepage 5 S:NoFileSysPage 1 0 0
-hidevirtualpage 5 S:NoVirtMemPage 1 0 0
-hidepasswordpage 5 S:NoPwdPage 1 0 0
-hideadminpage 5 S:NoAdminPage 1 0 0
-hideuserpage 5 S:NoProfilePage 1 0 0
-diswizards 5 E:NoSettingsWizards 1 0 0
-hideneighbour 6 E:NoNetHood 1 0 0
-hideidpage 6 N:NoNetSetupIDPage 1 0 0
-Hidenetaccesspage 6 N:NoNetSetupSecurityPage 1 0 0
-disnetconnect 6 E:NoNetConnectDisconnect 1 0 0
-disfileshare 6 N:NoFileSharingControl 1 0 0
-disprintershare 6 N:NoPrintSharing 1 0 0
-disdocsnet 6 E:MyDocsOnNet 1 0 0
-disaddprinters 8 E:NoAddPrinter 1 0 0
-disdelprinters 8 E:NoDeletePrinter 1 0 0
-hideprinteroptions 8 E:NoPrinterTabs 1 0 0
-disdisplaycpl 9 S:NoDispCPL 1 0 0
-dispasswordcpl 9 S:NoSecCPL 1 0 0
-disnetworkcpl 9 N:NoNetSetup 1 0 0
-disdisplaycpl 9 ini:desk.cpl no - -
-dispasswordcpl 9 ini:password.cpl no - -
-disnetworkcpl 9 ini:netcpl.cpl no - -
-dishardwarecpl 9 ini:sysdm.cpl no - -
-disaddremcpl 9 ini:appwiz.cpl no - -
-disintercpl 9 ini:intl.cpl no - -
-dismousecpl 9 ini:main.cpl no - -
-dismediacpl 9 ini:mmsys.cpl no - -
-disinetcpl 9 ini:inetcpl.cpl no - -
-disthemescpl 9 ini:themes.cpl no - -
-dispowercpl 9 ini:powercfg.cpl no - -
-dismodemcpl 9 ini:modem.cpl no - -
-distimecpl 9 ini:timedate.cpl no - -
-restrictexecution 10 E:RestrictRun 1 0 0
-restrictregistry 10 E:DisableRegistryTools 1 0 0
-restrictmsdos 10 W:Disabled 1 0 0
-restrictrealmode 10 W:NoRealMode 1 0 0
-hidealldrives 11 E:NoDrives 0x3ffffff 0 0
-enabootgui 12 boot:BootGui 1 0 1
-enabootfkeys 12 boot:BootKeys 1 0 1
-enabootmenu 12 boot:BootMenu 1 0 -
-moredosmem 12 boot:LoadTop 1 0 1
-dissafemode 12 boot:BootWarn 0 1 -
-disbootlogo 12 boot:Logo 0 1 -
-disscandisk 12 boot:AutoScan 0 1 1
-disbootlog 12 boot:DisableLog 1 0 -
-validlogon 13 LN:MustBeValidated 1 0 0
-alphapass 13 LP:AlphanumPwds 1 0 0
-dispasscache 13 LP:DisablePwdCaching 1 0 0
-logondialog 13 LW:LegalNoticeCaption @caption - -
-logondialog 13 LW:LegalNoticeText @text - -
-'
+# What the run command's boot file holds before the first load.
+declare -A boot_seed=([bootgui]=1 [autoscan]=1)
+# The pattern that start 1 leaves behind ticks every other box of a page in
+# tab order, beginning with the first; on these pages beginning with the second.
+pattern_starts_cleared=" 12 13 "
 
 typed_caption="Notice typed by the e2e test"
 typed_text="Typed by X input in start 1"
 
-declare -A key_alias=(
-  [E]='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\Explorer'
-  [S]='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\System'
-  [N]='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\Network'
-  [W]='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\WinOldApp'
-  [D]='HKEY_CURRENT_USER\Control Panel\Desktop'
-  [A]='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Advanced'
-  [LN]='HKEY_LOCAL_MACHINE\Network\Logon'
-  [LP]='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Policies\Network'
-  [LW]='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Winlogon'
-)
 # Exported as a whole at every check. Under the first five (and in the two
 # files) every value is the program's: one not in the tables is reported.
 exported_keys=(
@@ -284,7 +99,6 @@ owned_prefixes=()
 for key in "${exported_keys[@]:0:5}"; do owned_prefixes+=("${key,,}\\"); done
 owned_prefixes+=("control.ini[" "msdos.sys[" "msdos.sys:")
 attributes_key="msdos.sys:attributes"
-nodrives_key="${key_alias[E],,}\\nodrives"
 bootdelay_key="msdos.sys[options]bootdelay"
 menudelay_key="msdos.sys[options]bootmenudelay"
 
@@ -305,74 +119,67 @@ as_stored() {  # a table value as the snapshot spells it
   esac
 }
 
-while read -r page control left top first pattern; do
-  [[ -z $page ]] && continue
-  box_page[$control]=$page
-  box_left[$control]=$left
-  box_top[$control]=$top
-  first_state[$control]=$first
-  pattern_state[$control]=$pattern
-  page_boxes[$page]+="$control "
-done <<<"$boxes_table"
+declare -A first_read  # control -> its boot entry's text at the first load
+while IFS=$'\t' read -r page control where key name loader type ticked cleared shown missing button; do
+  [[ $where == msdos.sys && $type == entry ]] || continue
+  first_read[$control]=${boot_seed[${name,,}]:-$missing}
+  [[ ${first_read[$control]} == "$shown" ]] && first_read[$control]=ticked
+done < <(table_rows store)
 
-# The 26 drive-letter boxes in alphabetical order (bit 0 to 25), at their
-# places in the group box, which stands at (16, 32) on the options panel: on
-# screen L stands above K and X above W.
-letters_table='
-a 12 20
-b 12 40
-c 12 60
-d 12 80
-e 12 100
-f 12 120
-g 84 20
-h 84 40
-i 84 60
-j 84 80
-k 84 120
-l 84 100
-m 156 20
-n 156 40
-o 156 60
-p 156 80
-q 156 100
-r 156 120
-s 228 20
-t 228 40
-u 228 60
-v 228 80
-w 228 120
-x 228 100
-y 288 20
-z 288 40
-'
+# Option boxes, page by page in tab order, with their places on the options
+# panel; the drive letters, in the order of their bits, stand in their group.
+declare -A group_left group_top
 letters=""
-bit=0
 declare -A letter_bit
-while read -r letter left top; do
-  [[ -z $letter ]] && continue
-  control=b$letter
-  box_page[$control]=11
-  box_left[$control]=$((16 + left))
-  box_top[$control]=$((32 + top))
+bit=0
+tab_place=0
+last_page=
+while IFS=$'\t' read -r page control kind group caption hint left top width height; do
+  if [[ $kind == group ]]; then group_left[$control]=$left group_top[$control]=$top; fi
+  [[ $kind == box ]] || continue
+  [[ $page == "$last_page" ]] || tab_place=0
+  last_page=$page
+  box_page[$control]=$page
+  box_left[$control]=$((left + ${group_left[$group]:-0}))
+  box_top[$control]=$((top + ${group_top[$group]:-0}))
   first_state[$control]=0
-  # The letters of even bits; start 1 ends with all drives hidden, start 2
-  # stores the letters of odd bits.
-  pattern_state[$control]=$(((bit + 1) % 2))
-  letter_bit[$control]=$bit
-  letters+="$control "
-  bit=$((bit + 1))
-done <<<"$letters_table"
+  [[ ${first_read[$control]:-} == ticked ]] && first_state[$control]=1
+  if [[ $group != - ]]; then
+    # The letters of even bits; start 1 ends with all drives hidden, start 2
+    # stores the letters of odd bits.
+    pattern_state[$control]=$(((bit + 1) % 2))
+    letter_bit[$control]=$bit
+    letters+="$control "
+    bit=$((bit + 1))
+    continue
+  fi
+  starts=1
+  [[ $pattern_starts_cleared == *" $page "* ]] && starts=0
+  pattern_state[$control]=$(((tab_place + starts) % 2))
+  tab_place=$((tab_place + 1))
+  page_boxes[$page]+="$control "
+done < <(table_rows control)
 
-while read -r control loader location ticked cleared default; do
-  [[ -z $control ]] && continue
-  alias=${location%%:*}
-  name=${location#*:}
-  case $alias in
-    ini) key="control.ini[don't load]${name,,}" kind=ini ;;
-    boot) key="msdos.sys[options]${name,,}" kind=ini ;;
-    *) key="${key_alias[$alias],,}\\${name,,}" kind=reg ;;
+# Where each box stores, and what it holds after the first load on a new
+# prefix ("-": nothing).
+while IFS=$'\t' read -r loader control where key name loader_name type ticked cleared shown missing button; do
+  [[ $type == delay ]] && continue
+  default=-
+  case $where in
+    control.ini) key="control.ini[$key]${name,,}" kind=ini ;;
+    msdos.sys)
+      key="msdos.sys[$key]${name,,}" kind=ini
+      [[ -n ${boot_seed[${name,,}]:-} ]] && default=${boot_seed[${name,,}]}
+      [[ $default == - && ${first_read[$control]} == ticked ]] && default=$ticked ;;
+    *)
+      key="${where,,}${key,,}\\${name,,}" kind=reg
+      [[ $missing != - ]] && default=$missing ;;
   esac
+  if [[ $type == sz && $ticked != @* ]]; then
+    ticked="\"$ticked\"" cleared="\"$cleared\"" default="\"$default\""
+  fi
+  ticked=${ticked/#@dialog/@}
+  [[ $control == hidealldrives ]] && nodrives_key=$key
   store_control[$key]=$control
   store_loader[$key]=$loader
   store_ticked[$key]=$(as_stored "$ticked" $kind)
@@ -381,7 +188,7 @@ while read -r control loader location ticked cleared default; do
   # One a line: keys may hold blanks ("control panel", "don't load").
   control_stores[$control]+="$key"$'\n'
   [[ " ${loaded_by[$loader]:-} " == *" $control "* ]] || loaded_by[$loader]+="$control "
-done <<<"$stores_table"
+done < <(table_rows store)
 
 # ---------------------------------------------------------------------------
 # Reading the stores from outside.

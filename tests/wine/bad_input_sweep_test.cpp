@@ -9,11 +9,8 @@
 
 #include "child_runs.h"
 #include "harness.h"
-#include "pages/control_panels.h"
-#include "pages/desktop_access.h"
-#include "pages/files_and_folders.h"
 #include "pages/key_paths.h"
-#include "pages/windows_logon.h"
+#include "option_controls.h"
 #include "profile_files.h"
 #include "stored_values.h"
 #include "widgets/section_rows.h"
@@ -33,7 +30,6 @@ using namespace stored;
 
 const std::string ControlIniPath = profile::InWindowsDirectory(ControlIni);
 const std::string BootFilePath = std::string(BootDrive) + "msdos.sys";
-const char* const BootSection = "options";
 
 // ---- what the program reads
 
@@ -60,9 +56,8 @@ struct TItem {
 
 using TBoxOf = std::function<TFlatCheckBox&(TForm1&)>;
 
-template <class TPage>
-TBoxOf BoxOf(TPage TForm1::*page, TFlatCheckBox TPage::*box) {
-    return [page, box](TForm1& form) -> TFlatCheckBox& { return (form.*page).*box; };
+TBoxOf BoxOf(const std::string& control) {
+    return [control](TForm1& form) -> TFlatCheckBox& { return BoxNamed(form, control); };
 }
 
 std::string StateOf(const TFlatCheckBox& box) { return box.Checked() ? "ticked" : "cleared"; }
@@ -71,260 +66,132 @@ TFormState StateOf(const TBoxOf& box) {
     return [box](TForm1& form) { return StateOf(box(form)); };
 }
 
-// A REG_DWORD shown ticked when it equals tickedWhen; the handler stores
-// tickedWhen when ticked and the missing default when cleared.
-TItem Flag(HKEY root, const std::string& key, const std::string& name, const TBoxOf& box, DWORD tickedWhen = 1,
-           DWORD missingDefault = 0) {
-    TItem item;
-    item.Place = {root, key, "", name};
-    item.CreatedIfMissing = Dword(missingDefault);
-    item.Control = item.Shown = StateOf(box);
-    item.HandlerStores = [box, tickedWhen, missingDefault](TForm1& form) {
-        return Dword(box(form).Checked() ? tickedWhen : missingDefault);
+// What a box's handler stores: the ticked or the cleared value, where an
+// empty cleared one deletes it.
+template <class TMake>
+std::function<TStored(TForm1&)> BoxStores(const TBoxOf& box, const std::string& ticked, const std::string& cleared,
+                                          TMake make) {
+    return [box, ticked, cleared, make](TForm1& form) {
+        if (box(form).Checked()) return make(ticked);
+        return cleared.empty() ? Absent() : make(cleared);
     };
-    item.ShowsFor = [tickedWhen](const std::string& read) {
-        return read == std::to_string(static_cast<int32_t>(tickedWhen)) ? "ticked" : "cleared";
-    };
-    return item;
 }
 
-// A profile entry shown ticked when it reads tickedWhen exactly; the handler
-// stores the ticked or cleared text (an empty cleared text deletes it).
-TItem EntryFlag(const std::string& path, const std::string& section, const std::string& name, const TBoxOf& box,
-                const std::string& tickedWhen, const std::string& cleared) {
+// A box's registry value, created when missing.
+TItem RegistryFlag(const options::TStore& store) {
+    TBoxOf box = BoxOf(store.Control);
     TItem item;
-    item.Place = {nullptr, path, section, name};
-    item.Kind = TKind::Entry;
+    item.Place = {RootOf(store), store.Key, "", store.LoaderName};
     item.Control = item.Shown = StateOf(box);
-    item.HandlerStores = [box, tickedWhen, cleared](TForm1& form) {
-        if (box(form).Checked()) return EntryText(tickedWhen);
-        return cleared.empty() ? Absent() : EntryText(cleared);
-    };
-    item.ShowsFor = [tickedWhen](const std::string& read) { return read == tickedWhen ? "ticked" : "cleared"; };
+    std::string shownTicked = store.ShownTicked;
+    if (store.IsText()) {
+        item.Kind = TKind::Text;
+        item.CreatedIfMissing = Sz(store.Missing);
+        item.HandlerStores = BoxStores(box, store.Ticked, store.Cleared, Sz);
+    } else {
+        item.CreatedIfMissing = Dword(options::Number(store.Missing));
+        item.HandlerStores = BoxStores(box, store.Ticked, store.Cleared,
+                                       [](const std::string& value) { return Dword(options::Number(value)); });
+        shownTicked = std::to_string(static_cast<int32_t>(options::Number(shownTicked)));
+    }
+    item.ShowsFor = [shownTicked](const std::string& read) { return read == shownTicked ? "ticked" : "cleared"; };
     return item;
-}
-
-TItem Applet(const std::string& name, TFlatCheckBox TControlPanelsPage::*box) {
-    return EntryFlag(ControlIniPath, DontLoadSection, name, BoxOf(&TForm1::System9, box), "no", "");
 }
 
 void SeedBootDirectory() { reg::SetString(HKEY_LOCAL_MACHINE, SetupKey, "BootDir", BootDrive); }
 
-TItem BootFlag(const std::string& name, TFlatCheckBox TBootSettingsPage::*box, const std::string& ticked,
-               const std::string& cleared) {
-    TItem item = EntryFlag(BootFilePath, BootSection, name, BoxOf(&TForm1::Boot12, box), ticked, cleared);
-    item.Seed = SeedBootDirectory;
+// An entry of control.ini or of the boot file, read exactly.
+TItem EntryFlag(const options::TStore& store) {
+    TBoxOf box = BoxOf(store.Control);
+    TItem item;
+    const bool boot = store.Where == "msdos.sys";
+    item.Place = {nullptr, boot ? BootFilePath : ControlIniPath, store.Key, store.LoaderName};
+    item.Kind = TKind::Entry;
+    if (boot) item.Seed = SeedBootDirectory;
+    item.Control = item.Shown = StateOf(box);
+    item.HandlerStores = BoxStores(box, store.Ticked, store.Cleared, EntryText);
+    item.ShowsFor = [tickedWhen = store.ShownTicked](const std::string& read) {
+        return read == tickedWhen ? "ticked" : "cleared";
+    };
     return item;
 }
 
 // Its entry kinds say what it shows, so it has no ShowsFor.
-TItem BootDelay(const std::string& name, TSpinEdit TBootSettingsPage::*delay) {
+TItem BootDelay(const options::TStore& store) {
     TItem item;
-    item.Place = {nullptr, BootFilePath, BootSection, name};
+    item.Place = {nullptr, BootFilePath, store.Key, store.LoaderName};
     item.Kind = TKind::Entry;
     item.Seed = SeedBootDirectory;
-    item.Control = item.Shown = [delay](TForm1& form) { return (form.Boot12.*delay).Text(); };
-    item.HandlerStores = [delay](TForm1& form) { return EntryText((form.Boot12.*delay).Text()); };
+    auto shown = [control = store.Control](TForm1& form) { return ControlNamed(form, control).Text(); };
+    item.Control = item.Shown = shown;
+    item.HandlerStores = [shown](TForm1& form) { return EntryText(shown(form)); };
     return item;
+}
+
+// Which file the loader read shows in enabootmenu: only C:\msdos.sys ticks it.
+TItem BootDirectory() {
+    TItem directory;
+    directory.Place = {HKEY_LOCAL_MACHINE, SetupKey, "", "BootDir"};
+    directory.Kind = TKind::Text;
+    directory.Sample = BootDrive;
+    directory.Seed = [] { profile::WriteBehindProgram(BootFilePath, profile::BootFile({"BootMenu=1"})); };
+    directory.Shown = StateOf(BoxOf("enabootmenu"));
+    // An empty boot directory means the boot drive.
+    directory.ShowsFor = [](const std::string& read) {
+        return read.empty() || read == BootDrive ? "ticked" : "cleared";
+    };
+    return directory;
+}
+
+// The notice's caption and text: stored while logondialog is ticked, the
+// text read only beside a stored caption.
+std::vector<TItem> LogonNotice(const std::vector<options::TStore>& stores) {
+    TBoxOf box = BoxOf("logondialog");
+    std::vector<TItem> items;
+    for (const options::TStore& store : stores) {
+        const bool caption = items.empty();
+        auto edit = [name = store.Ticked.substr(1)](TForm1& form) { return ControlNamed(form, name).Text(); };
+        TItem item;
+        item.Place = {RootOf(store), store.Key, "", store.LoaderName};
+        item.Kind = TKind::Text;
+        item.Sample = caption ? "Notice" : "Text";
+        item.Control = StateOf(box);
+        item.HandlerStores = [box, edit](TForm1& form) { return box(form).Checked() ? Sz(edit(form)) : Absent(); };
+        if (caption) {
+            item.Shown = [box, edit](TForm1& form) { return StateOf(box(form)) + " " + edit(form); };
+            item.ShowsFor = [](const std::string& read) { return (read.empty() ? "cleared " : "ticked ") + read; };
+        } else {
+            const options::TStore first = stores.front();
+            item.Seed = [first] { reg::SetString(RootOf(first), first.Key, first.LoaderName, "Notice"); };
+            item.Shown = edit;
+            item.ShowsFor = [](const std::string& read) { return read; };
+        }
+        items.push_back(item);
+    }
+    return items;
 }
 
 // The items in the order each page loader reads them.
 std::vector<TItem> Items() {
     std::vector<TItem> items;
-    int page = 0;
-    int order = 0;
-    auto startPage = [&](int number) {
-        page = number;
-        order = 0;
-    };
-    auto add = [&](TItem item) {
-        item.Page = page;
-        item.Order = order++;
-        items.push_back(std::move(item));
-    };
-    const HKEY user = HKEY_CURRENT_USER;
-    const HKEY machine = HKEY_LOCAL_MACHINE;
-
-    using TDesk1 = TDesktopAccessPage;
-    auto desk1 = [](TFlatCheckBox TDesk1::*box) { return BoxOf(&TForm1::desktop1, box); };
-    startPage(1);
-    add(Flag(user, ExplorerPolicies, "NoDesktop", desk1(&TDesk1::hidedeskicons)));
-    add(Flag(user, ExplorerPolicies, "NoInternetIcon", desk1(&TDesk1::hideineticon)));
-    add(Flag(user, ExplorerPolicies, "NoTrayContextMenu", desk1(&TDesk1::distraycontext)));
-    add(Flag(user, ExplorerPolicies, "NoViewContextMenu", desk1(&TDesk1::disallcontext)));
-    add(Flag(user, ExplorerPolicies, "NoSaveSettings", desk1(&TDesk1::nosavesettings)));
-    add(Flag(user, ExplorerPolicies, "NoChangingWallPaper", desk1(&TDesk1::nowallpaper)));
-    add(Flag(user, SystemPolicies, "NoDispBackgroundPage", desk1(&TDesk1::hidebackground)));
-    add(Flag(user, SystemPolicies, "NoDispScrSavPage", desk1(&TDesk1::hidescreensaver)));
-    add(Flag(user, SystemPolicies, "NoDispAppearancePage", desk1(&TDesk1::hideappearance)));
-    add(Flag(user, SystemPolicies, "NoDispSettingsPage", desk1(&TDesk1::hidedisplay)));
-    {
-        TBoxOf box = desk1(&TDesk1::showversion);
-        TItem version = Flag(user, ControlPanelDesktop, "PaintDesktopVersion", box);
-        version.Kind = TKind::Text;
-        version.CreatedIfMissing = Sz("0");
-        version.HandlerStores = [box](TForm1& form) { return Sz(box(form).Checked() ? "1" : "0"); };
-        version.ShowsFor = [](const std::string& read) { return read == "1" ? "ticked" : "cleared"; };
-        add(version);
-    }
-    add(Flag(user, ExplorerAdvanced, "Hidden", BoxOf(&TForm1::desktop2, &TFilesAndFoldersPage::hidesysfiles), 0, 1));
-
-    using TDesk2 = TFilesAndFoldersPage;
-    auto desk2 = [](TFlatCheckBox TDesk2::*box) { return BoxOf(&TForm1::desktop2, box); };
-    startPage(2);
-    add(Flag(user, ExplorerPolicies, "NoFileMenu", desk2(&TDesk2::disfilemenu)));
-    add(Flag(user, ExplorerPolicies, "NoFolderOptions", desk2(&TDesk2::disfolderoptions)));
-    add(Flag(user, ExplorerPolicies, "ClearRecentDocsOnExit", desk2(&TDesk2::cleardocs)));
-    add(Flag(user, ExplorerPolicies, "NoRecentDocsHistory", desk2(&TDesk2::disdocshistory)));
-    add(Flag(user, ExplorerPolicies, "NoSetFolders", desk2(&TDesk2::dismenufolder)));
-    add(Flag(user, ExplorerPolicies, "EnforceShellExtensionSecurity", desk2(&TDesk2::shellsecurity)));
-
-    using TDesk3 = TStartMenuOptionsPage;
-    auto desk3 = [](TFlatCheckBox TDesk3::*box) { return BoxOf(&TForm1::desktop3, box); };
-    startPage(3);
-    add(Flag(user, ExplorerPolicies, "NoClose", desk3(&TDesk3::disshutdown)));
-    add(Flag(user, ExplorerPolicies, "NoLogoff", desk3(&TDesk3::dislogoff)));
-    add(Flag(user, ExplorerPolicies, "NoRun", desk3(&TDesk3::hiderun)));
-    add(Flag(user, ExplorerPolicies, "NoFind", desk3(&TDesk3::hidefind)));
-    add(Flag(user, ExplorerPolicies, "NoWindowsUpdate", desk3(&TDesk3::hideupdate)));
-    add(Flag(user, ExplorerPolicies, "NoSetTaskbar", desk3(&TDesk3::hidetasksettings)));
-    add(Flag(user, ExplorerPolicies, "NoStartMenuSubFolders", desk3(&TDesk3::hidemenufolders)));
-    add(Flag(user, ExplorerPolicies, "NoRecentDocsMenu", desk3(&TDesk3::hidedocsmenu)));
-    add(Flag(user, ExplorerPolicies, "NoFavoritesMenu", desk3(&TDesk3::hidefavsmenu)));
-    add(Flag(user, ExplorerPolicies, "NoCommonGroups", desk3(&TDesk3::hidecommonmenus)));
-    add(Flag(user, ExplorerPolicies, "NoWebMenu", desk3(&TDesk3::hidewebmenus)));
-    add(Flag(user, ExplorerPolicies, "NoChangeStartMenu", desk3(&TDesk3::nomenuchanges)));
-
-    using TDesk4 = TActiveDesktopPage;
-    auto desk4 = [](TFlatCheckBox TDesk4::*box) { return BoxOf(&TForm1::desktop4, box); };
-    startPage(4);
-    add(Flag(user, ExplorerPolicies, "NoActiveDesktop", desk4(&TDesk4::noactivedesk)));
-    add(Flag(user, ExplorerPolicies, "NoActiveDesktopChanges", desk4(&TDesk4::noactivechanges)));
-    add(Flag(user, ExplorerPolicies, "NoSetActiveDesktop", desk4(&TDesk4::nosetactivedesk)));
-    add(Flag(user, ExplorerPolicies, "NoCustomizeWebView", desk4(&TDesk4::nowebview)));
-    add(Flag(user, ExplorerPolicies, "ClassicShell", desk4(&TDesk4::useclassic)));
-    add(Flag(user, ExplorerPolicies, "NoHTMLWallPaper", desk4(&TDesk4::dishtml)));
-
-    using TSystem5 = TSystemAccessPage;
-    auto system5 = [](TFlatCheckBox TSystem5::*box) { return BoxOf(&TForm1::System5, box); };
-    startPage(5);
-    add(Flag(user, SystemPolicies, "NoDevMgrPage", system5(&TSystem5::hidedevicepage)));
-    add(Flag(user, SystemPolicies, "NoConfigPage", system5(&TSystem5::hidehardwarepage)));
-    add(Flag(user, SystemPolicies, "NoFileSysPage", system5(&TSystem5::hidefilepage)));
-    add(Flag(user, SystemPolicies, "NoVirtMemPage", system5(&TSystem5::hidevirtualpage)));
-    add(Flag(user, SystemPolicies, "NoPwdPage", system5(&TSystem5::hidepasswordpage)));
-    add(Flag(user, SystemPolicies, "NoAdminPage", system5(&TSystem5::hideadminpage)));
-    add(Flag(user, SystemPolicies, "NoProfilePage", system5(&TSystem5::hideuserpage)));
-    add(Flag(user, ExplorerPolicies, "NoSettingsWizards", system5(&TSystem5::diswizards)));
-
-    using TSystem6 = TNetworkAccessPage;
-    auto system6 = [](TFlatCheckBox TSystem6::*box) { return BoxOf(&TForm1::System6, box); };
-    startPage(6);
-    add(Flag(user, ExplorerPolicies, "NoNetHood", system6(&TSystem6::hideneighbour)));
-    add(Flag(user, ExplorerPolicies, "NoNetConnectDisconnect", system6(&TSystem6::disnetconnect)));
-    add(Flag(user, ExplorerPolicies, "MyDocsOnNet", system6(&TSystem6::disdocsnet)));
-    add(Flag(user, NetworkPolicies, "NoNetSetupIDPage", system6(&TSystem6::hideidpage)));
-    add(Flag(user, NetworkPolicies, "NoNetSetupSecurityPage", system6(&TSystem6::Hidenetaccesspage)));
-    add(Flag(user, NetworkPolicies, "NoFileSharingControl", system6(&TSystem6::disfileshare)));
-    add(Flag(user, NetworkPolicies, "NoPrintSharing", system6(&TSystem6::disprintershare)));
-
-    using TSystem8 = TPrinterOptionsPage;
-    auto system8 = [](TFlatCheckBox TSystem8::*box) { return BoxOf(&TForm1::System8, box); };
-    startPage(8);
-    add(Flag(user, ExplorerPolicies, "NoAddPrinter", system8(&TSystem8::disaddprinters)));
-    add(Flag(user, ExplorerPolicies, "NoDeletePrinter", system8(&TSystem8::disdelprinters)));
-    add(Flag(user, ExplorerPolicies, "NoPrinterTabs", system8(&TSystem8::hideprinteroptions)));
-
-    using TSystem9 = TControlPanelsPage;
-    auto system9 = [](TFlatCheckBox TSystem9::*box) { return BoxOf(&TForm1::System9, box); };
-    startPage(9);
-    add(Flag(user, SystemPolicies, "NoDispCPL", system9(&TSystem9::disdisplaycpl)));
-    add(Flag(user, SystemPolicies, "NoSecCPL", system9(&TSystem9::dispasswordcpl)));
-    add(Flag(user, NetworkPolicies, "NoNetSetup", system9(&TSystem9::disnetworkcpl)));
-    add(Applet("desk.cpl", &TSystem9::disdisplaycpl));
-    add(Applet("password.cpl", &TSystem9::dispasswordcpl));
-    add(Applet("netcpl.cpl", &TSystem9::disnetworkcpl));
-    add(Applet("sysdm.cpl", &TSystem9::dishardwarecpl));
-    add(Applet("appwiz.cpl", &TSystem9::disaddremcpl));
-    add(Applet("intl.cpl", &TSystem9::disintercpl));
-    add(Applet("main.cpl", &TSystem9::dismousecpl));
-    add(Applet("mmsys.cpl", &TSystem9::dismediacpl));
-    add(Applet("inetcpl.cpl", &TSystem9::disinetcpl));
-    add(Applet("themes.cpl", &TSystem9::disthemescpl));
-    add(Applet("powercfg.cpl", &TSystem9::dispowercpl));
-    add(Applet("modem.cpl", &TSystem9::dismodemcpl));
-    add(Applet("timedate.cpl", &TSystem9::distimecpl));
-
-    using TUser10 = TProgramAccessPage;
-    auto user10 = [](TFlatCheckBox TUser10::*box) { return BoxOf(&TForm1::User10, box); };
-    startPage(10);
-    add(Flag(user, ExplorerPolicies, "RestrictRun", user10(&TUser10::restrictexecution)));
-    add(Flag(user, ExplorerPolicies, "DisableRegistryTools", user10(&TUser10::restrictregistry)));
-    add(Flag(user, WinOldAppPolicies, "Disabled", user10(&TUser10::restrictmsdos)));
-    add(Flag(user, WinOldAppPolicies, "NoRealMode", user10(&TUser10::restrictrealmode)));
-
-    startPage(11);
-    add(Flag(user, ExplorerPolicies, "NoDrives", BoxOf(&TForm1::User11, &TDrivesAccessPage::hidealldrives), 0x3FFFFFF,
-             0));
-
-    using TBoot12 = TBootSettingsPage;
-    startPage(12);
-    {
-        // Which file the loader read shows in enabootmenu: only C:\msdos.sys ticks it.
-        TItem directory;
-        directory.Place = {machine, SetupKey, "", "BootDir"};
-        directory.Kind = TKind::Text;
-        directory.Sample = BootDrive;
-        directory.Seed = [] { profile::WriteBehindProgram(BootFilePath, profile::BootFile({"BootMenu=1"})); };
-        directory.Shown = StateOf(BoxOf(&TForm1::Boot12, &TBoot12::enabootmenu));
-        // An empty boot directory means the boot drive.
-        directory.ShowsFor = [](const std::string& read) {
-            return read.empty() || read == BootDrive ? "ticked" : "cleared";
-        };
-        add(directory);
-    }
-    add(BootFlag("BootGui", &TBoot12::enabootgui, "1", "0"));
-    add(BootFlag("BootKeys", &TBoot12::enabootfkeys, "1", "0"));
-    add(BootFlag("BootMenu", &TBoot12::enabootmenu, "1", "0"));
-    add(BootFlag("LoadTop", &TBoot12::moredosmem, "1", "0"));
-    add(BootFlag("BootWarn", &TBoot12::dissafemode, "0", "1"));
-    add(BootFlag("Logo", &TBoot12::disbootlogo, "0", "1"));
-    add(BootFlag("AutoScan", &TBoot12::disscandisk, "0", "1"));
-    add(BootFlag("DisableLog", &TBoot12::disbootlog, "1", "0"));
-    add(BootDelay("BootDelay", &TBoot12::bootdelay));
-    add(BootDelay("BootMenuDelay", &TBoot12::menudelay));
-
-    using TBoot13 = TWindowsLogonPage;
-    auto boot13 = [](TFlatCheckBox TBoot13::*box) { return BoxOf(&TForm1::Boot13, box); };
-    startPage(13);
-    add(Flag(machine, NetworkLogon, "MustBeValidated", boot13(&TBoot13::validlogon)));
-    add(Flag(machine, NetworkPolicies, "AlphanumPwds", boot13(&TBoot13::alphapass)));
-    add(Flag(machine, NetworkPolicies, "DisablePwdCaching", boot13(&TBoot13::dispasscache)));
-    {
-        TBoxOf box = boot13(&TBoot13::logondialog);
-        TItem caption;
-        caption.Place = {machine, Winlogon, "", "LegalNoticeCaption"};
-        caption.Kind = TKind::Text;
-        caption.Sample = "Notice";
-        caption.Control = StateOf(box);
-        caption.HandlerStores = [box](TForm1& form) {
-            return box(form).Checked() ? Sz(form.Boot13.dialogcaption.Text()) : Absent();
-        };
-        caption.Shown = [box](TForm1& form) { return StateOf(box(form)) + " " + form.Boot13.dialogcaption.Text(); };
-        caption.ShowsFor = [](const std::string& read) { return (read.empty() ? "cleared " : "ticked ") + read; };
-        add(caption);
-
-        // Read only beside a stored caption.
-        TItem text = caption;
-        text.Place.Name = "LegalNoticeText";
-        text.Sample = "Text";
-        text.Seed = [] { reg::SetString(HKEY_LOCAL_MACHINE, Winlogon, "LegalNoticeCaption", "Notice"); };
-        text.HandlerStores = [box](TForm1& form) {
-            return box(form).Checked() ? Sz(form.Boot13.dialogtext.Text()) : Absent();
-        };
-        text.Shown = [](TForm1& form) { return form.Boot13.dialogtext.Text(); };
-        text.ShowsFor = [](const std::string& read) { return read; };
-        add(text);
+    for (const options::TPage& page : options::Pages()) {
+        std::vector<TItem> read;
+        if (page.Number == 12) read.push_back(BootDirectory());
+        std::vector<options::TStore> notice;
+        for (const options::TStore& store : options::StoresReadBy(page.Number)) {
+            if (store.TakesAnEditsText())
+                notice.push_back(store);
+            else if (store.Type == "delay")
+                read.push_back(BootDelay(store));
+            else
+                read.push_back(store.InRegistry() ? RegistryFlag(store) : EntryFlag(store));
+        }
+        for (TItem& item : LogonNotice(notice)) read.push_back(item);
+        for (size_t order = 0; order < read.size(); ++order) {
+            read[order].Page = page.Number;
+            read[order].Order = static_cast<int>(order);
+            items.push_back(read[order]);
+        }
     }
     return items;
 }
@@ -640,11 +507,14 @@ std::vector<TCase> FileCases(const std::vector<TItem>& items) {
         cases.push_back(sweepCase);
     }
 
-    const std::map<std::string, std::string> noBootFile = {
-        {"BootGui", "ticked"},   {"BootKeys", "ticked"},  {"BootMenu", "cleared"}, {"LoadTop", "ticked"},
-        {"BootWarn", "cleared"}, {"Logo", "cleared"},     {"AutoScan", "cleared"}, {"DisableLog", "cleared"},
-        {"BootDelay", "2"},      {"BootMenuDelay", "30"},
-    };
+    // Without a file every entry reads its default.
+    std::map<std::string, std::string> noBootFile;
+    for (const options::TStore& store : options::StoresReadBy(12)) {
+        if (store.Where != "msdos.sys") continue;
+        noBootFile[store.LoaderName] = store.Type == "delay"            ? store.Missing
+                                       : store.Missing == store.ShownTicked ? "ticked"
+                                                                         : "cleared";
+    }
     const DWORD bootFileProtection = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     const TFileShape bootFileShapes[] = {
         {"missing", std::nullopt, FILE_ATTRIBUTE_NORMAL, {}},

@@ -3,6 +3,7 @@
 #include "profile_files.h"
 
 #include "harness.h"
+#include "option_controls.h"
 
 #include <optional>
 
@@ -12,25 +13,14 @@ const std::string BootFilePath = "C:\\msdos.sys";
 const std::string Missing = "<missing>";
 const DWORD Protected = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
-// One row of the page's Storage table for its eight boxes.
-struct TBootRow {
-    TFlatCheckBox TBootSettingsPage::*Box;
-    const char* Entry;
-    const char* Ticked;   // written when ticked, and the only text that ticks
-    const char* Cleared;  // written when cleared
-    const char* Default;  // read when the entry is missing
-};
-
-const TBootRow BootRows[] = {
-    {&TBootSettingsPage::enabootgui, "BootGui", "1", "0", "1"},
-    {&TBootSettingsPage::enabootfkeys, "BootKeys", "1", "0", "1"},
-    {&TBootSettingsPage::enabootmenu, "BootMenu", "1", "0", "0"},
-    {&TBootSettingsPage::moredosmem, "LoadTop", "1", "0", "1"},
-    {&TBootSettingsPage::dissafemode, "BootWarn", "0", "1", "1"},
-    {&TBootSettingsPage::disbootlogo, "Logo", "0", "1", "1"},
-    {&TBootSettingsPage::disscandisk, "AutoScan", "0", "1", "1"},
-    {&TBootSettingsPage::disbootlog, "DisableLog", "1", "0", "0"},
-};
+// The eight boxes' entries: the ticked text is the only one that ticks, and
+// the missing one is the default the loader reads.
+std::vector<options::TStore> BootRows() {
+    std::vector<options::TStore> rows;
+    for (const options::TStore& store : options::StoresReadBy(12))
+        if (store.Type == "entry") rows.push_back(store);
+    return rows;
+}
 
 // The entry as the platform reads it from a boot file.
 std::string Entry(const std::string& name, const std::string& file = BootFilePath) {
@@ -64,7 +54,7 @@ protected:
     }
 
     TBootSettingsPage& Page() { return form->Boot12; }
-    TFlatCheckBox& Box(const TBootRow& row) { return Page().*row.Box; }
+    TFlatCheckBox& Box(const options::TStore& row) { return BoxNamed(*form, row.Control); }
     void WriteBootFile(const TTexts& options, const std::string& path = BootFilePath) {
         profile::WriteBehindProgram(path, profile::BootFile(options));
     }
@@ -79,7 +69,7 @@ protected:
     }
     // Puts the page back as it is before any load, storing what that stores.
     void ClearControls() {
-        for (const TBootRow& row : BootRows) Box(row).SetChecked(false);
+        for (const options::TStore& row : BootRows()) Box(row).SetChecked(false);
         Page().bootdelay.SetValue(0);
         Page().menudelay.SetValue(0);
         Page().bapplyboot1.Disable();
@@ -87,33 +77,8 @@ protected:
     }
 };
 
-TEST_F(BootSettingsPage, ShowsItsOptionsTable) {
+TEST_F(BootSettingsPage, ShowsTheLabelsOfItsDelays) {
     TBootSettingsPage& page = Page();
-    EXPECT_EQ(page.ProLabel.Text(), "Boot Settings");
-    ExpectOptionsTable(
-        page.optionsPanel.Handle(),
-        {
-            {&page.enabootgui, "Enable Boot to Windows", "Enable/Disable Booting to Windows, Boot to MS-DOS instead.",
-             {20, 12, 141, 17}},
-            {&page.enabootfkeys, "Enable Boot Function Keys",
-             "Enable/Disable the Funtion Keys when Booting.  Prevents Bypassing Security.", {20, 40, 153, 17}},
-            {&page.enabootmenu, "Enable Boot Menu Options", "Enable/Disable the Boot Menu before Windows loads.",
-             {20, 68, 149, 17}},
-            {&page.dissafemode, "Disable SafeMode Warning",
-             "Disable/Enable the SafeMode Warning Message if any Errors occur.", {200, 12, 153, 17}},
-            {&page.disbootlogo, "Disable Windows Boot Logo",
-             "Disable/Enable the Windows 95/98 Screen Logo when Windows loads.", {200, 40, 157, 17}},
-            {&page.disscandisk, "Disable Auto Scandisk", "Disable/Enable the Auto Scandisk when Errors occur.",
-             {200, 68, 137, 17}},
-            {&page.moredosmem, "More Memory for MS-DOS", "Preserve more Memory for MS-DOS Applications.",
-             {20, 96, 149, 17}},
-            {&page.disbootlog, "Disable Boot Log",
-             "Disable/Enable the Boot Logging whilst Windows Loads.  See the Bootlog.txt File.", {200, 96, 121, 17}},
-            {&page.bootdelay, "0", "Sets the Bootup Delay in Seconds before Windows loads.", {136, 136, 41, 21}},
-            {&page.menudelay, "0", "Sets the Boot Menu Delay before Windows loads if an Option is not Selected.",
-             {304, 136, 41, 21}},
-            {&page.bapplyboot1, "Apply Changes", "", {136, 184, 89, 25}},
-        });
     const struct {
         const TWindow* Control;
         const char* Text;
@@ -141,12 +106,12 @@ TEST_F(BootSettingsPage, ShowsItsOptionsTable) {
 TEST_F(BootSettingsPage, EachBoxWritesItsEntryAtOnceAndEnablesTheButton) {
     SelectPage(12);
     ASSERT_EQ(form->Notebook1.PageIndex(), 12);
-    for (const TBootRow& row : BootRows) {
-        SCOPED_TRACE(row.Entry);
+    for (const options::TStore& row : BootRows()) {
+        SCOPED_TRACE(row.Name);
         for (int click = 0; click < 2; ++click) {
             Page().bapplyboot1.Disable();
             Click(Box(row));
-            EXPECT_EQ(Entry(row.Entry), Box(row).Checked() ? row.Ticked : row.Cleared);
+            EXPECT_EQ(Entry(row.Name), Box(row).Checked() ? row.Ticked : row.Cleared);
             EXPECT_TRUE(Page().bapplyboot1.Enabled());
         }
     }
@@ -157,10 +122,10 @@ TEST_F(BootSettingsPage, EachBoxWritesItsEntryAtOnceAndEnablesTheButton) {
 TEST_F(BootSettingsPage, AFirstLoadWritesWhatItTicksAndTheDelaysAndASecondLoadWritesNothing) {
     SelectPage(12);
     ASSERT_EQ(form->Notebook1.PageIndex(), 12);
-    for (const TBootRow& row : BootRows) {
-        const bool ticked = std::string(row.Default) == row.Ticked || std::string(row.Entry) == "BootGui";
-        EXPECT_EQ(Box(row).Checked(), ticked) << row.Entry;
-        EXPECT_EQ(Entry(row.Entry), ticked ? row.Ticked : Missing) << row.Entry;
+    for (const options::TStore& row : BootRows()) {
+        const bool ticked = row.Missing == row.ShownTicked || row.Name == "BootGui";
+        EXPECT_EQ(Box(row).Checked(), ticked) << row.Name;
+        EXPECT_EQ(Entry(row.Name), ticked ? row.Ticked : Missing) << row.Name;
     }
     EXPECT_EQ(Page().bootdelay.Text(), "2");
     EXPECT_EQ(Page().menudelay.Text(), "30");
@@ -183,21 +148,21 @@ TEST_F(BootSettingsPage, AFirstLoadWritesWhatItTicksAndTheDelaysAndASecondLoadWr
 
 TEST_F(BootSettingsPage, OnlyTheTickedTextTicksABoxAndAnyOtherClearsItWhichWritesItsClearedValue) {
     TTexts tickedOptions;
-    for (const TBootRow& row : BootRows) tickedOptions.push_back(std::string(row.Entry) + "=" + row.Ticked);
+    for (const options::TStore& row : BootRows()) tickedOptions.push_back(row.Name + "=" + row.Ticked);
     for (const char* other : {"01", "yes", ""}) {
         SCOPED_TRACE(other);
         WriteBootFile(tickedOptions);
         SelectPage(12);
-        for (const TBootRow& row : BootRows) EXPECT_TRUE(Box(row).Checked()) << row.Entry;
+        for (const options::TStore& row : BootRows()) EXPECT_TRUE(Box(row).Checked()) << row.Name;
         EXPECT_FALSE(Page().bapplyboot1.Enabled());
 
         TTexts otherOptions;
-        for (const TBootRow& row : BootRows) otherOptions.push_back(std::string(row.Entry) + "=" + other);
+        for (const options::TStore& row : BootRows()) otherOptions.push_back(row.Name + "=" + other);
         WriteBootFile(otherOptions);
         SelectPage(12);
-        for (const TBootRow& row : BootRows) {
-            EXPECT_FALSE(Box(row).Checked()) << row.Entry;
-            EXPECT_EQ(Entry(row.Entry), row.Cleared) << row.Entry;
+        for (const options::TStore& row : BootRows()) {
+            EXPECT_FALSE(Box(row).Checked()) << row.Name;
+            EXPECT_EQ(Entry(row.Name), row.Cleared) << row.Name;
         }
         EXPECT_FALSE(Page().bapplyboot1.Enabled());
         ExpectOtherLinesKept();

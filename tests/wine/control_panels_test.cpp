@@ -1,5 +1,6 @@
 #include "pages/control_panels.h"
 #include "pages/key_paths.h"
+#include "option_controls.h"
 #include "profile_files.h"
 #include "registry_page_checks.h"
 
@@ -9,63 +10,42 @@ namespace {
 
 std::string ControlIniPath() { return profile::InWindowsDirectory("control.ini"); }
 
-TRegistryPageTable ControlPanelsPolicies() {
-    auto box = [](TFlatCheckBox TControlPanelsPage::*member) -> TBoxOf {
-        return [member](TForm1& form) -> TFlatCheckBox& { return form.System9.*member; };
-    };
-    TButtonOf button = [](TForm1& form) -> TFlatButton& { return form.System9.bapplysystem5; };
-    TRegistryPageTable table;
-    table.Name = "ControlPanels";
-    table.Page = 9;
-    table.Button = button;
-    table.Notice = NoticeA;
-    table.LoaderDisablesButton = true;
-    table.ClearFiles = [] { profile::Remove(ControlIniPath()); };
-    table.Rows = {
-        FlagRow("disdisplaycpl", box(&TControlPanelsPage::disdisplaycpl), button, HKEY_CURRENT_USER, SystemPolicies,
-                "NoDispCPL"),
-        FlagRow("dispasswordcpl", box(&TControlPanelsPage::dispasswordcpl), button, HKEY_CURRENT_USER,
-                SystemPolicies, "NoSecCPL"),
-        FlagRow("disnetworkcpl", box(&TControlPanelsPage::disnetworkcpl), button, HKEY_CURRENT_USER,
-                NetworkPolicies, "NoNetSetup"),
-    };
-    return table;
+// The page's registry values, and its boxes with their applets' entries.
+std::vector<options::TStore> Policies() {
+    std::vector<options::TStore> policies;
+    for (const options::TStore& store : options::StoresReadBy(9))
+        if (store.InRegistry()) policies.push_back(store);
+    return policies;
 }
 
 struct TAppletRow {
-    TFlatCheckBox TControlPanelsPage::*Box;
-    const char* Applet;
-    const char* Policy;  // nullptr: the box has no registry value
+    std::string Control;
+    std::string Applet;
+    std::optional<options::TStore> Policy;  // none: the box has no registry value
 };
 
-const TAppletRow AppletRows[] = {
-    {&TControlPanelsPage::disdisplaycpl, "desk.cpl", "NoDispCPL"},
-    {&TControlPanelsPage::dispasswordcpl, "password.cpl", "NoSecCPL"},
-    {&TControlPanelsPage::disnetworkcpl, "netcpl.cpl", "NoNetSetup"},
-    {&TControlPanelsPage::dishardwarecpl, "sysdm.cpl", nullptr},
-    {&TControlPanelsPage::disaddremcpl, "appwiz.cpl", nullptr},
-    {&TControlPanelsPage::disintercpl, "intl.cpl", nullptr},
-    {&TControlPanelsPage::dismousecpl, "main.cpl", nullptr},
-    {&TControlPanelsPage::dismediacpl, "mmsys.cpl", nullptr},
-    {&TControlPanelsPage::disinetcpl, "inetcpl.cpl", nullptr},
-    {&TControlPanelsPage::disthemescpl, "themes.cpl", nullptr},
-    {&TControlPanelsPage::dispowercpl, "powercfg.cpl", nullptr},
-    {&TControlPanelsPage::dismodemcpl, "modem.cpl", nullptr},
-    {&TControlPanelsPage::distimecpl, "timedate.cpl", nullptr},
-};
+std::vector<TAppletRow> AppletRows() {
+    std::vector<TAppletRow> rows;
+    for (const options::TStore& store : options::StoresReadBy(9)) {
+        if (store.InRegistry()) continue;
+        TAppletRow row{store.Control, store.Name, std::nullopt};
+        for (const options::TStore& policy : Policies())
+            if (policy.Control == store.Control) row.Policy = policy;
+        rows.push_back(row);
+    }
+    return rows;
+}
 
 const std::string Missing = "<missing>";
 
 // The applet's entry as the platform reads it.
-std::string AppletEntry(const char* applet) {
+std::string AppletEntry(const std::string& applet) {
     char text[256] = {};
-    GetPrivateProfileStringA("don't load", applet, Missing.c_str(), text, sizeof(text), "control.ini");
+    GetPrivateProfileStringA("don't load", applet.c_str(), Missing.c_str(), text, sizeof(text), "control.ini");
     return text;
 }
 
-const char* PolicyKey(const char* policy) {
-    return std::string(policy) == "NoNetSetup" ? NetworkPolicies : SystemPolicies;
-}
+reg::TValue Stored(const options::TStore& policy) { return reg::Read(RootOf(policy), policy.Key, policy.Name); }
 
 // A control.ini with entries of other programs around the page's section.
 std::string ControlIniWith(const std::string& dontLoadEntries) {
@@ -77,14 +57,11 @@ const std::vector<std::string> OtherLines = {"[current]", "color schemes=Windows
 
 std::string AllApplets(const std::string& value) {
     std::string entries;
-    for (const TAppletRow& row : AppletRows) entries += std::string(row.Applet) + "=" + value + "\r\n";
+    for (const TAppletRow& row : AppletRows()) entries += row.Applet + "=" + value + "\r\n";
     return entries;
 }
 
 }  // namespace
-
-INSTANTIATE_TEST_SUITE_P(ControlPanels, RegistryPage, testing::Values(ControlPanelsPolicies()),
-                         [](const auto& info) { return info.param.Name; });
 
 class ControlPanelsPage : public TFormTest {
 protected:
@@ -99,66 +76,31 @@ protected:
         profile::Remove(ControlIniPath());
     }
     TControlPanelsPage& Page() { return form->System9; }
-    TFlatCheckBox& Box(const TAppletRow& row) { return Page().*row.Box; }
+    TFlatCheckBox& Box(const TAppletRow& row) { return BoxNamed(*form, row.Control); }
     void ExpectOtherLinesKept() {
         EXPECT_TRUE(profile::KeepsLines(profile::Lines(profile::ReadAll(ControlIniPath())), OtherLines))
             << profile::ReadAll(ControlIniPath());
     }
 };
 
-TEST_F(ControlPanelsPage, ShowsItsOptionsTable) {
-    TControlPanelsPage& page = Page();
-    EXPECT_EQ(page.ProLabel.Text(), "Control Panels");
-    ExpectOptionsTable(
-        page.optionsPanel.Handle(),
-        {
-            {&page.disdisplaycpl, "Disable Display Settings", "Disable/Enable Access to Display Settings.",
-             {16, 8, 137, 17}},
-            {&page.dispasswordcpl, "Disable Password Options", "Disable/Enable Access to Password Settings.",
-             {16, 32, 145, 17}},
-            {&page.disnetworkcpl, "Disable Network Settings", "Disable/Enable Access to the Network Settings.",
-             {16, 56, 145, 17}},
-            {&page.dishardwarecpl, "Hide Hardware Wizard", "Hide/Show Hardware Wizard Control Panel.",
-             {16, 80, 145, 17}},
-            {&page.disaddremcpl, "Hide Add/Remove Programs", "Hide/Show Add/Remove Programs Control Panel.",
-             {16, 104, 173, 17}},
-            {&page.disintercpl, "Hide International Options",
-             "Hide/Show Regional/International Settings Control Panel.", {16, 128, 157, 17}},
-            {&page.dismousecpl, "Hide Mouse/Keyboard Settings", "Hide/Show Mouse & Keyboard Control Panels.",
-             {16, 152, 185, 17}},
-            {&page.dismediacpl, "Hide Multimedia Options", "Hide/Show Multimedia & Sounds Control Panels.",
-             {208, 8, 153, 17}},
-            {&page.disinetcpl, "Hide Internet Options", "Hide/Show Internet Options Control Panel.",
-             {208, 32, 145, 17}},
-            {&page.disthemescpl, "Hide Desktop Themes", "Hide/Show Desktop Themes Control Panel.",
-             {208, 56, 149, 17}},
-            {&page.dispowercpl, "Hide Power Settings", "Hide/Show Power Management Control Panel.",
-             {208, 80, 145, 17}},
-            {&page.dismodemcpl, "Hide Modem Settings", "Hide/Show Modems Control Panel.", {208, 104, 141, 17}},
-            {&page.distimecpl, "Hide Time/Date Settings", "Hide/Show Date/Time Control Panel.", {208, 128, 153, 17}},
-            {&page.bapplysystem5, "Apply Changes", "", {136, 184, 89, 25}},
-        });
-}
-
 TEST_F(ControlPanelsPage, EachBoxWritesOrDeletesItsAppletEntryAndOnlyTheFirstThreeTouchTheRegistry) {
     SelectPage(9);
     ASSERT_EQ(form->Notebook1.PageIndex(), 9);
-    for (const TAppletRow& row : AppletRows) {
+    for (const TAppletRow& row : AppletRows()) {
         SCOPED_TRACE(row.Applet);
-        for (const char* policy : {"NoDispCPL", "NoSecCPL", "NoNetSetup"})
-            reg::Delete(HKEY_CURRENT_USER, PolicyKey(policy), policy);
+        for (const options::TStore& policy : Policies()) reg::Delete(RootOf(policy), policy.Key, policy.Name);
         for (bool ticked : {true, false}) {
             Page().bapplysystem5.Disable();
             Click(Box(row));
             EXPECT_EQ(Box(row).Checked(), ticked);
             EXPECT_EQ(AppletEntry(row.Applet), ticked ? "no" : Missing);
             EXPECT_TRUE(Page().bapplysystem5.Enabled());
-            for (const char* policy : {"NoDispCPL", "NoSecCPL", "NoNetSetup"}) {
-                reg::TValue value = reg::Read(HKEY_CURRENT_USER, PolicyKey(policy), policy);
-                const bool own = row.Policy && std::string(row.Policy) == policy;
-                EXPECT_EQ(value.Exists, own) << policy;
+            for (const options::TStore& policy : Policies()) {
+                reg::TValue value = Stored(policy);
+                const bool own = row.Policy && row.Policy->Name == policy.Name;
+                EXPECT_EQ(value.Exists, own) << policy.Name;
                 if (own) {
-                    EXPECT_EQ(value.Dword(), ticked ? 1u : 0u) << policy;
+                    EXPECT_EQ(value.Dword(), ticked ? 1u : 0u) << policy.Name;
                 }
             }
         }
@@ -170,19 +112,19 @@ TEST_F(ControlPanelsPage, EachBoxWritesOrDeletesItsAppletEntryAndOnlyTheFirstThr
 TEST_F(ControlPanelsPage, OnlyAnEntryOfExactlyNoTicksItsBoxAndAClearedBoxDeletesWhateverItHeld) {
     profile::WriteBehindProgram(ControlIniPath(), ControlIniWith(AllApplets("no")));
     SelectPage(9);
-    for (const TAppletRow& row : AppletRows) EXPECT_TRUE(Box(row).Checked()) << row.Applet;
+    for (const TAppletRow& row : AppletRows()) EXPECT_TRUE(Box(row).Checked()) << row.Applet;
     EXPECT_FALSE(Page().bapplysystem5.Enabled()) << "the loader disables it last";
 
     for (const char* other : {"No", "NO", "", "yes", "0"}) {
         SCOPED_TRACE(other);
-        for (const TAppletRow& row : AppletRows) Box(row).SetChecked(true);
+        for (const TAppletRow& row : AppletRows()) Box(row).SetChecked(true);
         profile::WriteBehindProgram(ControlIniPath(), ControlIniWith(AllApplets(other)));
         SelectPage(9);
-        for (const TAppletRow& row : AppletRows) {
+        for (const TAppletRow& row : AppletRows()) {
             EXPECT_FALSE(Box(row).Checked()) << row.Applet;
             EXPECT_EQ(AppletEntry(row.Applet), Missing) << row.Applet;
             if (row.Policy) {
-                EXPECT_EQ(reg::Read(HKEY_CURRENT_USER, PolicyKey(row.Policy), row.Policy).Dword(), 0u);
+                EXPECT_EQ(Stored(*row.Policy).Dword(), 0u);
             }
         }
         EXPECT_FALSE(Page().bapplysystem5.Enabled());
@@ -230,7 +172,7 @@ TEST_F(ControlPanelsPage, TheRegistryIsReadBeforeControlIni) {
     SelectPage(9);
     EXPECT_EQ(shell.Errors(), std::vector<std::string>{"Invalid data type for 'NoNetSetup'"});
     EXPECT_EQ(form->Notebook1.PageIndex(), 0) << "the page must not be shown";
-    for (const TAppletRow& row : AppletRows) EXPECT_FALSE(Box(row).Checked()) << row.Applet;
+    for (const TAppletRow& row : AppletRows()) EXPECT_FALSE(Box(row).Checked()) << row.Applet;
     EXPECT_EQ(reg::Read(HKEY_CURRENT_USER, SystemPolicies, "NoSecCPL").Dword(), 0u) << "created before the error";
 }
 

@@ -4,65 +4,6 @@
 
 #include <iterator>
 
-namespace {
-
-TButtonOf Bapplydesk1() {
-    return [](TForm1& form) -> TFlatButton& { return form.desktop1.bapplydesk1; };
-}
-
-// In the loader's order; the nowallpaper value is spelled one way by the
-// handler and another by the loader, and Hidden belongs to a box of the
-// Files and Folders page.
-TRegistryPageTable DesktopAccess() {
-    auto box = [](TFlatCheckBox TDesktopAccessPage::*member) -> TBoxOf {
-        return [member](TForm1& form) -> TFlatCheckBox& { return form.desktop1.*member; };
-    };
-    auto row = [&](const char* control, TFlatCheckBox TDesktopAccessPage::*member, const char* key,
-                   const char* name) {
-        return FlagRow(control, box(member), Bapplydesk1(), HKEY_CURRENT_USER, key, name);
-    };
-    TStorageRow wallpaper =
-        row("nowallpaper", &TDesktopAccessPage::nowallpaper, ExplorerPolicies, "NoChangingWallpaper");
-    wallpaper.LoaderName = "NoChangingWallPaper";
-    TStorageRow version =
-        row("showversion", &TDesktopAccessPage::showversion, ControlPanelDesktop, "PaintDesktopVersion");
-    version.Text = true;
-    version.SharedKey = true;
-    TStorageRow hidden = FlagRow(
-        "hidesysfiles", [](TForm1& form) -> TFlatCheckBox& { return form.desktop2.hidesysfiles; },
-        [](TForm1& form) -> TFlatButton& { return form.desktop2.bapplydesk2; }, HKEY_CURRENT_USER,
-        ExplorerAdvanced, "Hidden");
-    hidden.Ticked = 0;
-    hidden.Cleared = 1;
-    hidden.OnPage = false;
-
-    TRegistryPageTable table;
-    table.Name = "DesktopAccess";
-    table.Page = 1;
-    table.Button = Bapplydesk1();
-    table.Notice = NoticeA;
-    table.Rows = {
-        row("hidedeskicons", &TDesktopAccessPage::hidedeskicons, ExplorerPolicies, "NoDesktop"),
-        row("hideineticon", &TDesktopAccessPage::hideineticon, ExplorerPolicies, "NoInternetIcon"),
-        row("distraycontext", &TDesktopAccessPage::distraycontext, ExplorerPolicies, "NoTrayContextMenu"),
-        row("disallcontext", &TDesktopAccessPage::disallcontext, ExplorerPolicies, "NoViewContextMenu"),
-        row("nosavesettings", &TDesktopAccessPage::nosavesettings, ExplorerPolicies, "NoSaveSettings"),
-        wallpaper,
-        row("hidebackground", &TDesktopAccessPage::hidebackground, SystemPolicies, "NoDispBackgroundPage"),
-        row("hidescreensaver", &TDesktopAccessPage::hidescreensaver, SystemPolicies, "NoDispScrSavPage"),
-        row("hideappearance", &TDesktopAccessPage::hideappearance, SystemPolicies, "NoDispAppearancePage"),
-        row("hidedisplay", &TDesktopAccessPage::hidedisplay, SystemPolicies, "NoDispSettingsPage"),
-        version,
-        hidden,
-    };
-    return table;
-}
-
-}  // namespace
-
-INSTANTIATE_TEST_SUITE_P(DesktopAccess, RegistryPage, testing::Values(DesktopAccess()),
-                         [](const auto& info) { return info.param.Name; });
-
 class DesktopAccessPage : public TFormTest {
 protected:
     void SetUp() override {
@@ -71,37 +12,6 @@ protected:
     }
     TDesktopAccessPage& page() { return form->desktop1; }
 };
-
-TEST_F(DesktopAccessPage, ShowsItsOptionsTable) {
-    TDesktopAccessPage& p = page();
-    EXPECT_EQ(p.ProLabel.Text(), "Desktop Access");
-    ExpectOptionsTable(
-        p.optionsPanel.Handle(),
-        {
-            {&p.hidedeskicons, "Hide All Desktop Icons", "Hide/Show all Icons on the Windows Desktop.",
-             {16, 12, 137, 17}},
-            {&p.hideineticon, "Hide Internet Icon", "Hide/Show the Internet Access Icon on the Desktop.",
-             {16, 40, 121, 17}},
-            {&p.distraycontext, "Disable Taskbar Context Menus",
-             "Disable/Enable Right Mouse Click Menus on the Taskbar.", {16, 68, 177, 17}},
-            {&p.nowallpaper, "No Wallpaper Changes", "Do not save Desktop Wallpaper changes.", {204, 12, 137, 17}},
-            {&p.disallcontext, "Disable All Context Menus",
-             "Disable/Enable All Right Mouse Click Menus within Windows.", {16, 96, 141, 17}},
-            {&p.hidebackground, "Hide Background Page",
-             "Hide/Show Background Page Tab within the Display Settings Control Panel.", {204, 40, 145, 17}},
-            {&p.hidescreensaver, "Hide Screensaver Page",
-             "Hide/Show Screensaver Page Tab within the Display Settings Control Panel.", {204, 68, 145, 17}},
-            {&p.hideappearance, "Hide Appearance Page",
-             "Hide/Show Appearance Page Tab within the Display Settings Control Panel.", {204, 96, 145, 17}},
-            {&p.hidedisplay, "Hide Display Settings",
-             "Hide/Show Display Settings Page Tab within the Display Settings Control Panel.", {204, 124, 149, 17}},
-            {&p.nosavesettings, "No Save Settings on Exit",
-             "No Save/Save Explorer & Desktop Settings, Icon Positions, Folder Views etc..", {16, 124, 145, 17}},
-            {&p.showversion, "Show Version on Desktop", "Show/Hide the Windows Version Number on the Desktop.",
-             {16, 152, 149, 17}},
-            {&p.bapplydesk1, "Apply Changes", "", {136, 184, 89, 25}},
-        });
-}
 
 TEST_F(DesktopAccessPage, NineBoxesUseTheGreyPressedAndBorderColours) {
     const COLORREF greyDown = RGB(181, 181, 181), greyBorder = RGB(139, 139, 139);

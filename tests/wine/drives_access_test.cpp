@@ -1,11 +1,12 @@
 #include "pages/apply_changes.h"
 #include "harness.h"
+#include "option_table.h"
 #include "pages/drives_access.h"
 #include "pages/key_paths.h"
 
 namespace {
 
-const char* const GroupHint = "Hide/Show Selected Drives on My Computer and Explorer.";
+std::string GroupHint() { return options::Control("gbdrives").Hint; }
 
 // The letters whose index has bit b set: five of these masks tell every
 // letter apart from every other.
@@ -41,33 +42,12 @@ protected:
     TFlatCheckBox& Letter(char letter) { return *Page().DriveLetters()[letter - 'A']; }
 };
 
-TEST_F(DrivesAccessPage, ShowsItsOptionsTableWithTheLettersInTheGroup) {
+// L stands above K and X above W; the bits follow the alphabet all the same.
+TEST_F(DrivesAccessPage, TheLettersBitsFollowTheAlphabet) {
     TDrivesAccessPage& page = Page();
-    EXPECT_EQ(page.ProLabel.Text(), "Drives Access");
-    ExpectOptionsTable(page.optionsPanel.Handle(),
-                       {
-                           {&page.hidealldrives, "Hide All Drives on Computer",
-                            "Hide/Show All Drives on My Computer and within Explorer.", {28, 8, 181, 17}},
-                           {&page.bapplyuser2, "Apply Changes", "", {136, 184, 89, 25}},
-                       });
-    EXPECT_EQ(page.gbdrives.Parent(), page.optionsPanel.Handle());
-    EXPECT_EQ(page.gbdrives.Text(), "Hide Selected Drives");
-    EXPECT_EQ(page.gbdrives.Hint(), GroupHint);
-    TBounds group = page.gbdrives.Bounds();
-    EXPECT_EQ((std::vector<int>{group.Left, group.Top, group.Width, group.Height}),
-              (std::vector<int>{16, 32, 337, 145}));
-    // L stands above K and X above W; the bits follow the alphabet all the same.
-    const POINT places[DriveLetterCount] = {
-        {12, 20},  {12, 40},  {12, 60},  {12, 80},  {12, 100}, {12, 120}, {84, 20},  {84, 40},  {84, 60},
-        {84, 80},  {84, 120}, {84, 100}, {156, 20}, {156, 40}, {156, 60}, {156, 80}, {156, 100}, {156, 120},
-        {228, 20}, {228, 40}, {228, 60}, {228, 80}, {228, 120}, {228, 100}, {288, 20}, {288, 40},
-    };
-    std::vector<TOptionRow> letters;
     auto boxes = page.DriveLetters();
     for (int letter = 0; letter < DriveLetterCount; ++letter)
-        letters.push_back({boxes[letter], std::string(1, static_cast<char>('A' + letter)), "",
-                           {places[letter].x, places[letter].y, 40, 17}});
-    ExpectOptionsTable(page.gbdrives.Handle(), letters);
+        EXPECT_EQ(boxes[letter]->Text(), std::string(1, static_cast<char>('A' + letter)));
     EXPECT_EQ(&page.bk, boxes[10]);
     EXPECT_EQ(&page.bl, boxes[11]);
     EXPECT_EQ(&page.bw, boxes[22]);
@@ -302,9 +282,9 @@ TEST_F(DrivesAccessPage, TheLettersShowTheGroupsHintInTheStatusBar) {
         const TWindow* control;
         std::string hint;
     } cases[] = {
-        {"letter A", &Letter('A'), GroupHint},
-        {"letter W", &Letter('W'), GroupHint},
-        {"the group itself", &Page().gbdrives, GroupHint},
+        {"letter A", &Letter('A'), GroupHint()},
+        {"letter W", &Letter('W'), GroupHint()},
+        {"the group itself", &Page().gbdrives, GroupHint()},
         {"hidealldrives", &Page().hidealldrives, "Hide/Show All Drives on My Computer and within Explorer."},
         {"the Apply Changes button", &Page().bapplyuser2, ""},
     };

@@ -1,5 +1,6 @@
 #include "registry_page_checks.h"
 
+#include "option_controls.h"
 #include "stored_values.h"
 
 #include <algorithm>
@@ -13,18 +14,47 @@ bool HasValueSpelled(const TStorageRow& row, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+// The key holds values of others too: the tests delete only the page's own.
+bool IsSharedKey(const std::string& key) { return key == "\\Control Panel\\Desktop"; }
+
+TStorageRow RowOf(const options::TStore& store, bool loaded) {
+    TStorageRow row;
+    row.Control = store.Control;
+    row.Box = [control = store.Control](TForm1& form) -> TFlatCheckBox& { return BoxNamed(form, control); };
+    row.Button = [button = store.Button](TForm1& form) -> TFlatButton& { return ButtonNamed(form, button); };
+    row.Root = RootOf(store);
+    row.Key = store.Key;
+    row.Name = store.Name;
+    row.LoaderName = store.LoaderName;
+    row.Text = store.Type == "sz";
+    if (!row.Text) {
+        row.Ticked = options::Number(store.Ticked);
+        row.Cleared = options::Number(store.Cleared);
+    }
+    row.Loaded = loaded;
+    row.SharedKey = IsSharedKey(store.Key);
+    return row;
+}
+
+bool IsRegistryFlag(const options::TStore& store) { return store.InRegistry() && !store.TakesAnEditsText(); }
+
 }  // namespace
 
-TStorageRow FlagRow(const std::string& control, TBoxOf box, TButtonOf button, HKEY root, const std::string& key,
-                    const std::string& name) {
-    TStorageRow row;
-    row.Control = control;
-    row.Box = std::move(box);
-    row.Button = std::move(button);
-    row.Root = root;
-    row.Key = key;
-    row.Name = name;
-    return row;
+TRegistryPageTable RegistryPageTable(int page, const std::string& name, const std::string& notice) {
+    TRegistryPageTable table;
+    table.Name = name;
+    table.Page = page;
+    table.Button = [page](TForm1& form) -> TFlatButton& { return ButtonOfPage(form, page); };
+    table.Notice = notice;
+    for (const options::TStore& store : options::StoresReadBy(page)) {
+        if (!IsRegistryFlag(store)) continue;
+        table.Rows.push_back(RowOf(store, true));
+        table.Rows.back().OnPage = options::Control(store.Control).Page == page;
+    }
+    for (const options::TStore& store : options::Stores())
+        if (IsRegistryFlag(store) && store.Page != page && options::Control(store.Control).Page == page)
+            table.Rows.push_back(RowOf(store, false));
+    return table;
 }
 
 void PrintTo(const TRegistryPageTable& table, std::ostream* out) { *out << table.Name; }

@@ -26,13 +26,6 @@ struct TStorageRow {
     const std::string& ReadName() const { return LoaderName.empty() ? Name : LoaderName; }
 };
 
-using TBoxOf = std::function<TFlatCheckBox&(TForm1&)>;
-using TButtonOf = std::function<TFlatButton&(TForm1&)>;
-
-// A REG_DWORD row: 1 when ticked, 0 when cleared, loaded by the page.
-TStorageRow FlagRow(const std::string& control, TBoxOf box, TButtonOf button, HKEY root, const std::string& key,
-                    const std::string& name);
-
 // A page whose options are registry values, with its rows in the order the
 // page loader handles them.
 struct TRegistryPageTable {
@@ -46,6 +39,10 @@ struct TRegistryPageTable {
 };
 
 void PrintTo(const TRegistryPageTable& table, std::ostream* out);
+
+// A page's table from the option table: the registry values its loader
+// reads, in their order, then those of its boxes that another page loads.
+TRegistryPageTable RegistryPageTable(int page, const std::string& name, const std::string& notice);
 
 // The checks every registry page goes through, instantiated once per page
 // with that page's table.

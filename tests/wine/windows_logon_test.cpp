@@ -1,30 +1,9 @@
 #include "pages/key_paths.h"
 #include "pages/windows_logon.h"
+#include "option_controls.h"
 #include "registry_page_checks.h"
 
 namespace {
-
-TRegistryPageTable WindowsLogon() {
-    auto box = [](TFlatCheckBox TWindowsLogonPage::*member) -> TBoxOf {
-        return [member](TForm1& form) -> TFlatCheckBox& { return form.Boot13.*member; };
-    };
-    TButtonOf button = [](TForm1& form) -> TFlatButton& { return form.Boot13.bapplyboot2; };
-    TRegistryPageTable table;
-    table.Name = "WindowsLogon";
-    table.Page = 13;
-    table.Button = button;
-    table.Notice = NoticeB;
-    table.LoaderDisablesButton = true;
-    table.Rows = {
-        FlagRow("validlogon", box(&TWindowsLogonPage::validlogon), button, HKEY_LOCAL_MACHINE, NetworkLogon,
-                "MustBeValidated"),
-        FlagRow("alphapass", box(&TWindowsLogonPage::alphapass), button, HKEY_LOCAL_MACHINE, NetworkPolicies,
-                "AlphanumPwds"),
-        FlagRow("dispasscache", box(&TWindowsLogonPage::dispasscache), button, HKEY_LOCAL_MACHINE, NetworkPolicies,
-                "DisablePwdCaching"),
-    };
-    return table;
-}
 
 // The character height of a font as the platform measures it.
 int FontHeight(HFONT font) {
@@ -37,8 +16,8 @@ int FontHeight(HFONT font) {
     return metrics.tmHeight;
 }
 
-const char* const StartCaption = "Warning - This is a Protected System.";
-const char* const StartText = "You must be an Authorized User to access.";
+const std::string StartCaption = TextsShownAtStart().at("dialogcaption");
+const std::string StartText = TextsShownAtStart().at("dialogtext");
 
 // The keys the store opens, as spelled, while in scope.
 class TRecordOpenedKeys {
@@ -64,9 +43,6 @@ private:
 
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(WindowsLogon, RegistryPage, testing::Values(WindowsLogon()),
-                         [](const auto& info) { return info.param.Name; });
-
 class WindowsLogonPage : public TCleanMachineTest {
 protected:
     TWindowsLogonPage& Page() { return form->Boot13; }
@@ -91,26 +67,9 @@ protected:
     }
 };
 
-TEST_F(WindowsLogonPage, ShowsItsOptionsTable) {
+TEST_F(WindowsLogonPage, ShowsItsLabelsAndFrameAndTakesTextsUpToTheirLengths) {
     TWindowsLogonPage& page = Page();
-    EXPECT_EQ(page.ProLabel.Text(), "Windows Logon");
-    const int editHeight = FontHeight(WindowFont()) + 6;  // 19 with the window's 8-point font
-    ExpectOptionsTable(
-        page.optionsPanel.Handle(),
-        {
-            {&page.validlogon, "Logon Must be Validated", "Logon must be Validated by a Domain before Access is allowed.",
-             {20, 12, 153, 17}},
-            {&page.alphapass, "Force Alpha Passwords", "Force Alphanumeric Passwords eg. 123ABC", {20, 40, 145, 17}},
-            {&page.dispasscache, "Disable Password Caching", "Disable/Enable Caching of Passwords. More Secure System.",
-             {204, 12, 157, 17}},
-            {&page.logondialog, "Display Notice Dialog At Logon",
-             "Display a Custom Dialog before a User is presented with the Logon Prompt.", {20, 76, 177, 17}},
-            {&page.dialogcaption, StartCaption, "Enter the Caption to be displayed for the Dialog.",
-             {80, 108, 261, editHeight}},
-            {&page.dialogtext, StartText, "Enter the Text to be displayed within the Dialog.  256 Characters Only.",
-             {80, 140, 261, editHeight}},
-            {&page.bapplyboot2, "Apply Changes", "", {136, 184, 89, 25}},
-        });
+    EXPECT_EQ(FontHeight(WindowFont()) + 6, page.dialogcaption.Bounds().Height) << "an edit is as high as its font";
     EXPECT_EQ(page.dialogcaption.MaxLength(), 128);
     EXPECT_EQ(page.dialogtext.MaxLength(), 256);
     EXPECT_EQ(page.Label7.Text(), "Caption:");
@@ -253,7 +212,7 @@ TEST_F(WindowsLogonPage, TypingInTheEditsStoresAndEnablesNothing) {
     // The new texts are stored when the box is cleared and ticked again.
     Click(page.logondialog);
     Click(page.logondialog);
-    ExpectStoredNotice(std::string(StartCaption) + " More", std::string(StartText) + " More");
+    ExpectStoredNotice(StartCaption + " More", StartText + " More");
 }
 
 TEST_F(WindowsLogonPage, AStoredValueOfTheWrongKindStopsTheLoaderWithItsName) {

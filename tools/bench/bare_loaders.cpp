@@ -1,21 +1,19 @@
 #include "bare_loaders.h"
 
-#include "pages/control_panels.h"
-#include "pages/desktop_access.h"
-#include "pages/files_and_folders.h"
+#include "option_table.h"
 #include "pages/key_paths.h"
-#include "pages/windows_logon.h"
 
 #include <windows.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace bare {
 namespace {
 
 const REGSAM AllAccess = 0xF003F;
 const DWORD EntryBufferSize = 2048;
-const char* const BootSection = "options";
 
 int calls = 0;
 
@@ -77,19 +75,19 @@ void WriteString(HKEY key, const char* name, const char* value) {
 }
 
 // One option box: the stored value read, or the missing one created.
-void Flag(HKEY key, const char* name, DWORD missingDefault = 0) {
+void Flag(HKEY key, const char* name, DWORD missingDefault) {
     if (Exists(key, name))
         ReadDword(key, name);
     else
         WriteDword(key, name, missingDefault);
 }
 
-void TextFlag(HKEY key, const char* name) {
+void TextFlag(HKEY key, const char* name, const char* missingText) {
     char text[EntryBufferSize];
     if (Exists(key, name))
         ReadString(key, name, text, sizeof(text));
     else
-        WriteString(key, name, "0");
+        WriteString(key, name, missingText);
 }
 
 void Profile(const char* file, const char* section, const char* entry, const char* defaultText) {
@@ -103,138 +101,8 @@ void SetAttributes(const char* path, DWORD attributes) {
     SetFileAttributesA(path, attributes);
 }
 
-}  // namespace
-
-int CallCount() { return calls; }
-void ResetCallCount() { calls = 0; }
-
-void DesktopAccess() {
-    HKEY key = CreateKey(HKEY_CURRENT_USER, ExplorerPolicies);
-    Flag(key, "NoDesktop");
-    Flag(key, "NoInternetIcon");
-    Flag(key, "NoTrayContextMenu");
-    Flag(key, "NoViewContextMenu");
-    Flag(key, "NoSaveSettings");
-    Flag(key, "NoChangingWallPaper");
-    key = MoveTo(HKEY_CURRENT_USER, key, SystemPolicies);
-    Flag(key, "NoDispBackgroundPage");
-    Flag(key, "NoDispScrSavPage");
-    Flag(key, "NoDispAppearancePage");
-    Flag(key, "NoDispSettingsPage");
-    key = MoveTo(HKEY_CURRENT_USER, key, ControlPanelDesktop);
-    TextFlag(key, "PaintDesktopVersion");
-    key = MoveTo(HKEY_CURRENT_USER, key, ExplorerAdvanced);
-    Flag(key, "Hidden", 1);
-    CloseKey(key);
-}
-
-void FilesAndFolders() {
-    HKEY key = CreateKey(HKEY_CURRENT_USER, ExplorerPolicies);
-    Flag(key, "NoFileMenu");
-    Flag(key, "NoFolderOptions");
-    Flag(key, "ClearRecentDocsOnExit");
-    Flag(key, "NoRecentDocsHistory");
-    Flag(key, "NoSetFolders");
-    Flag(key, "EnforceShellExtensionSecurity");
-    CloseKey(key);
-}
-
-void StartMenuOptions() {
-    HKEY key = CreateKey(HKEY_CURRENT_USER, ExplorerPolicies);
-    Flag(key, "NoClose");
-    Flag(key, "NoLogoff");
-    Flag(key, "NoRun");
-    Flag(key, "NoFind");
-    Flag(key, "NoWindowsUpdate");
-    Flag(key, "NoSetTaskbar");
-    Flag(key, "NoStartMenuSubFolders");
-    Flag(key, "NoRecentDocsMenu");
-    Flag(key, "NoFavoritesMenu");
-    Flag(key, "NoCommonGroups");
-    Flag(key, "NoWebMenu");
-    Flag(key, "NoChangeStartMenu");
-    CloseKey(key);
-}
-
-void ActiveDesktop() {
-    HKEY key = CreateKey(HKEY_CURRENT_USER, ExplorerPolicies);
-    Flag(key, "NoActiveDesktop");
-    Flag(key, "NoActiveDesktopChanges");
-    Flag(key, "NoSetActiveDesktop");
-    Flag(key, "NoCustomizeWebView");
-    Flag(key, "ClassicShell");
-    Flag(key, "NoHTMLWallPaper");
-    CloseKey(key);
-}
-
-void SystemAccess() {
-    HKEY key = CreateKey(HKEY_CURRENT_USER, SystemPolicies);
-    Flag(key, "NoDevMgrPage");
-    Flag(key, "NoConfigPage");
-    Flag(key, "NoFileSysPage");
-    Flag(key, "NoVirtMemPage");
-    Flag(key, "NoPwdPage");
-    Flag(key, "NoAdminPage");
-    Flag(key, "NoProfilePage");
-    key = MoveTo(HKEY_CURRENT_USER, key, ExplorerPolicies);
-    Flag(key, "NoSettingsWizards");
-    CloseKey(key);
-}
-
-void NetworkAccess() {
-    HKEY key = CreateKey(HKEY_CURRENT_USER, ExplorerPolicies);
-    Flag(key, "NoNetHood");
-    Flag(key, "NoNetConnectDisconnect");
-    Flag(key, "MyDocsOnNet");
-    key = MoveTo(HKEY_CURRENT_USER, key, NetworkPolicies);
-    Flag(key, "NoNetSetupIDPage");
-    Flag(key, "NoNetSetupSecurityPage");
-    Flag(key, "NoFileSharingControl");
-    Flag(key, "NoPrintSharing");
-    CloseKey(key);
-}
-
-// Its loader only beeps: no registry or profile call at all.
-void InternetAccess() {}
-
-void PrinterOptions() {
-    HKEY key = CreateKey(HKEY_CURRENT_USER, ExplorerPolicies);
-    Flag(key, "NoAddPrinter");
-    Flag(key, "NoDeletePrinter");
-    Flag(key, "NoPrinterTabs");
-    CloseKey(key);
-}
-
-void ControlPanels() {
-    HKEY key = CreateKey(HKEY_CURRENT_USER, SystemPolicies);
-    Flag(key, "NoDispCPL");
-    Flag(key, "NoSecCPL");
-    key = MoveTo(HKEY_CURRENT_USER, key, NetworkPolicies);
-    Flag(key, "NoNetSetup");
-    CloseKey(key);
-    const char* const applets[] = {"desk.cpl",  "password.cpl", "netcpl.cpl",  "sysdm.cpl",  "appwiz.cpl",
-                                   "intl.cpl",  "main.cpl",     "mmsys.cpl",   "inetcpl.cpl", "themes.cpl",
-                                   "powercfg.cpl", "modem.cpl", "timedate.cpl"};
-    for (const char* applet : applets) Profile(ControlIni, DontLoadSection, applet, "error");
-}
-
-void ProgramAccess() {
-    HKEY key = CreateKey(HKEY_CURRENT_USER, ExplorerPolicies);
-    Flag(key, "RestrictRun");
-    Flag(key, "DisableRegistryTools");
-    key = MoveTo(HKEY_CURRENT_USER, key, WinOldAppPolicies);
-    Flag(key, "Disabled");
-    Flag(key, "NoRealMode");
-    CloseKey(key);
-}
-
-void DrivesAccess() {
-    HKEY key = CreateKey(HKEY_CURRENT_USER, ExplorerPolicies);
-    Flag(key, "NoDrives");
-    CloseKey(key);
-}
-
-void BootSettings() {
+// The boot file as the loader names it, its attributes cleared.
+std::string OpenBootFile() {
     char file[MAX_PATH + 16];
     HKEY key = CreateKey(HKEY_LOCAL_MACHINE, SetupKey);
     ReadString(key, "BootDir", file, MAX_PATH);
@@ -242,32 +110,81 @@ void BootSettings() {
     if (file[0] == 0) strcpy(file, BootDrive);
     strcat(file, "msdos.sys");
     SetAttributes(file, 0);
-    Profile(file, BootSection, "BootGui", "1");
-    Profile(file, BootSection, "BootKeys", "1");
-    Profile(file, BootSection, "BootMenu", "0");
-    Profile(file, BootSection, "LoadTop", "1");
-    Profile(file, BootSection, "BootWarn", "1");
-    Profile(file, BootSection, "Logo", "1");
-    Profile(file, BootSection, "AutoScan", "1");
-    Profile(file, BootSection, "DisableLog", "0");
-    Profile(file, BootSection, "BootDelay", "2");
-    Profile(file, BootSection, "BootMenuDelay", "30");
+    return file;
 }
 
-void WindowsLogon() {
-    char text[EntryBufferSize];
-    HKEY key = CreateKey(HKEY_LOCAL_MACHINE, NetworkLogon);
-    Flag(key, "MustBeValidated");
-    key = MoveTo(HKEY_LOCAL_MACHINE, key, NetworkPolicies);
-    Flag(key, "AlphanumPwds");
-    key = MoveTo(HKEY_LOCAL_MACHINE, key, NetworkPolicies);
-    Flag(key, "DisablePwdCaching");
-    key = MoveTo(HKEY_LOCAL_MACHINE, key, Winlogon);
-    if (Exists(key, "LegalNoticeCaption")) {
-        ReadString(key, "LegalNoticeCaption", text, sizeof(text));
-        ReadString(key, "LegalNoticeText", text, sizeof(text));
+HKEY RootOf(const options::TStore& store) {
+    return store.Where == "HKEY_LOCAL_MACHINE" ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
+
+// A loader's registry key, kept open while the next values stand under it.
+class TOpenKey {
+public:
+    HKEY For(const options::TStore& store) {
+        if (!key_ || store.Where != where_ || store.Key != path_) {
+            key_ = key_ ? MoveTo(RootOf(store), key_, store.Key.c_str()) : CreateKey(RootOf(store), store.Key.c_str());
+            where_ = store.Where;
+            path_ = store.Key;
+        }
+        return key_;
     }
-    CloseKey(key);
+    void Close() {
+        if (key_) CloseKey(key_);
+        key_ = nullptr;
+    }
+
+private:
+    HKEY key_ = nullptr;
+    std::string where_, path_;
+};
+
+void ReadValue(TOpenKey& key, const options::TStore& store, bool& noticeStored) {
+    const char* name = store.LoaderName.c_str();
+    if (store.TakesAnEditsText()) {
+        // The notice's text is read only beside a stored caption.
+        HKEY open = key.For(store);
+        if (store.Ticked == "@dialogcaption") noticeStored = Exists(open, name);
+        char text[EntryBufferSize];
+        if (noticeStored) ReadString(open, name, text, sizeof(text));
+    } else if (store.IsText()) {
+        TextFlag(key.For(store), name, store.Missing.c_str());
+    } else {
+        Flag(key.For(store), name, options::Number(store.Missing));
+    }
+}
+
+// Each page's values, read once from the table, before anything is timed.
+const std::vector<options::TStore>& StoresOf(int page) {
+    static std::vector<std::vector<options::TStore>> pages;
+    if (pages.empty())
+        for (int number = 0; number <= 13; ++number) pages.push_back(options::StoresReadBy(number));
+    return pages.at(page);
+}
+
+}  // namespace
+
+int CallCount() { return calls; }
+void ResetCallCount() { calls = 0; }
+
+void Prepare() { StoresOf(0); }
+
+void Loader(int page) {
+    TOpenKey key;
+    std::string bootFile;
+    bool noticeStored = false;
+    for (const options::TStore& store : StoresOf(page)) {
+        if (store.InRegistry()) {
+            ReadValue(key, store, noticeStored);
+            continue;
+        }
+        key.Close();
+        const bool boot = store.Where == "msdos.sys";
+        if (boot && bootFile.empty()) bootFile = OpenBootFile();
+        // control.ini's applets are read with a default no entry holds.
+        Profile(boot ? bootFile.c_str() : store.Where.c_str(), store.Key.c_str(), store.LoaderName.c_str(),
+                boot ? store.Missing.c_str() : "error");
+    }
+    key.Close();
 }
 
 }  // namespace bare

@@ -6,19 +6,10 @@
 // what a page load is measured against.
 namespace bare {
 
-void DesktopAccess();
-void FilesAndFolders();
-void StartMenuOptions();
-void ActiveDesktop();
-void SystemAccess();
-void NetworkAccess();
-void InternetAccess();
-void PrinterOptions();
-void ControlPanels();
-void ProgramAccess();
-void DrivesAccess();
-void BootSettings();
-void WindowsLogon();
+// A page's loader, from the tests' option table.
+void Loader(int page);
+// Reads the table, so that no loader's time includes it.
+void Prepare();
 
 // The platform calls made since the last reset.
 int CallCount();
