@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <fstream>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 
 namespace {
@@ -78,6 +79,29 @@ TEST(OptionTable, ADashIsAnEmptyFieldAndALoaderNameDefaultsToTheName) {
     EXPECT_EQ(table.Stores[0].LoaderName, "N");
     EXPECT_TRUE(table.Stores[0].InRegistry());
     EXPECT_EQ(table.Stores[0].Button, "b") << "a line's CR is not part of its last field";
+}
+
+std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The build turns the file into one literal a line; backslashes, quotes and
+// tabs must come through as written.
+TEST(OptionTable, TheBuiltInTableIsTheFileAsWritten) {
+    const options::TTable file = options::Parse(FileText(TAVREL_ROOT_DIR "/tests/options/options.tsv"));
+    ASSERT_EQ(file.Stores.size(), options::Stores().size());
+    ASSERT_EQ(file.Controls.size(), options::Controls().size());
+    for (size_t i = 0; i < file.Stores.size(); ++i) {
+        EXPECT_EQ(file.Stores[i].Key, options::Stores()[i].Key);
+        EXPECT_EQ(file.Stores[i].Name, options::Stores()[i].Name);
+    }
+    for (size_t i = 0; i < file.Controls.size(); ++i) EXPECT_EQ(file.Controls[i].Hint, options::Controls()[i].Hint);
+    EXPECT_EQ(options::Control("hidesysfiles").Caption, "Hide Hidden/System Files");
+    EXPECT_EQ(options::StoresOf("hidedeskicons").at(0).Key,
+              "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer");
 }
 
 }  // namespace

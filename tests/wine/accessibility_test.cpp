@@ -4,6 +4,7 @@
 #include "pages/key_paths.h"
 #include "profile_files.h"
 #include "widgets/group_box.h"
+#include "option_table.h"
 
 #include <oleacc.h>
 
@@ -160,7 +161,7 @@ TEST_F(Accessibility, TheStatusBarReadsAsTheTextItShows) {
     SelectPage(2);
     MoveMouseTo(form->desktop2.disfilemenu, {8, 8});
     Pump();
-    const std::string hint = "Disable/Enable Access to the Desktop & Explorer File Menu.";
+    const std::string hint = options::Control("disfilemenu").Hint;
     ASSERT_EQ(StatusBarText(), hint);
     const HWND bar = form->statbar1.Handle();
     for (const char* verb : {"read", "late"}) {

@@ -81,9 +81,10 @@ TEST_F(BootSettingsPage, ShowsTheLabelsOfItsDelays) {
     TBootSettingsPage& page = Page();
     const struct {
         const TWindow* Control;
-        const char* Text;
+        std::string Text;
         int Left, Top;
-    } others[] = {{&page.Label5, "Boot Startup Delay", 24, 140}, {&page.Label6, "Boot Menu Delay", 200, 140}};
+    } others[] = {{&page.Label5, options::Control("bootdelay").Caption, 24, 140},
+                  {&page.Label6, options::Control("menudelay").Caption, 200, 140}};
     for (const auto& other : others) {
         EXPECT_EQ(other.Control->Text(), other.Text);
         EXPECT_EQ(other.Control->Bounds().Left, other.Left) << other.Text;

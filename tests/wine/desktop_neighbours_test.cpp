@@ -2,6 +2,7 @@
 #include "harness.h"
 #include "other_process.h"
 #include "profile_files.h"
+#include "option_table.h"
 
 #include <functional>
 #include <memory>
@@ -9,7 +10,7 @@
 
 namespace {
 
-const char* const FileMenuHint = "Disable/Enable Access to the Desktop & Explorer File Menu.";
+std::string FileMenuHint() { return options::Control("disfilemenu").Hint; }
 const POINT OverTheNeighbour{100, 75};  // the neighbours stand at the screen's top left, clear of the form
 
 // Stands in for a window beside ours while in scope.
@@ -56,7 +57,7 @@ TEST_F(DesktopNeighbours, AWindowNotOfOursHasNoHintAndTheProgramGoesOn) {
     for (const auto& neighbour : neighbours) {
         std::shared_ptr<void> shown = neighbour.Show();
         MoveMouseTo(form->desktop2.disfilemenu, {30, 8});
-        ASSERT_EQ(StatusBarText(), FileMenuHint) << neighbour.What;
+        ASSERT_EQ(StatusBarText(), FileMenuHint()) << neighbour.What;
         MoveMouseTo(OverTheNeighbour);
         Pump(250);  // past the box's hover polling
         EXPECT_EQ(StatusBarText(), "") << neighbour.What;
@@ -70,9 +71,9 @@ TEST_F(DesktopNeighbours, AnotherProgramReadsTheHintThatIsShown) {
     SelectPage(2);
     const struct {
         std::function<const TWindow&(TForm1&)> Over;
-        const char* Hint;
+        std::string Hint;
     } places[] = {
-        {[](TForm1& form) -> const TWindow& { return form.desktop2.disfilemenu; }, FileMenuHint},
+        {[](TForm1& form) -> const TWindow& { return form.desktop2.disfilemenu; }, FileMenuHint()},
         {[](TForm1& form) -> const TWindow& { return form.desktop2.bapplydesk2; }, ""},
     };
     for (const auto& place : places) {

@@ -285,7 +285,7 @@ TEST_F(DrivesAccessPage, TheLettersShowTheGroupsHintInTheStatusBar) {
         {"letter A", &Letter('A'), GroupHint()},
         {"letter W", &Letter('W'), GroupHint()},
         {"the group itself", &Page().gbdrives, GroupHint()},
-        {"hidealldrives", &Page().hidealldrives, "Hide/Show All Drives on My Computer and within Explorer."},
+        {"hidealldrives", &Page().hidealldrives, options::Control("hidealldrives").Hint},
         {"the Apply Changes button", &Page().bapplyuser2, ""},
     };
     for (bool locked : {false, true}) {

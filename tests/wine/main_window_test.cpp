@@ -1,6 +1,7 @@
 #include "harness.h"
 #include "pages/key_paths.h"
 #include "base/exceptions.h"
+#include "option_table.h"
 
 namespace {
 
@@ -183,7 +184,7 @@ TEST_F(MainWindow, ExitAndTheCloseBoxEndTheProgramAtOnce) {
 TEST_F(MainWindow, TheStatusBarShowsTheHintOfTheControlUnderThePointer) {
     ClickSubItem(0, 1);
     TFilesAndFoldersPage& page = form->desktop2;
-    const std::string fileMenuHint = "Disable/Enable Access to the Desktop & Explorer File Menu.";
+    const std::string fileMenuHint = options::Control("disfilemenu").Hint;
     MoveMouseTo(page.disfilemenu, {30, 8});
     EXPECT_EQ(StatusBarText(), fileMenuHint);
     MoveMouseTo(page.bapplydesk2, {40, 12});

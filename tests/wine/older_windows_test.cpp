@@ -6,6 +6,7 @@
 #include "base/later_functions.h"
 #include "child_runs.h"
 #include "profile_files.h"
+#include "option_table.h"
 
 #include <oleacc.h>
 
@@ -57,7 +58,7 @@ protected:
         EXPECT_EQ(reg::Read(HKEY_CURRENT_USER, ExplorerPolicies, "NoFileMenu").Dword(), 1u);
         EXPECT_TRUE(form->desktop2.bapplydesk2.Enabled());
         MoveMouseTo(form->desktop2.disfilemenu, {30, 8});
-        EXPECT_EQ(StatusBarText(), "Disable/Enable Access to the Desktop & Explorer File Menu.");
+        EXPECT_EQ(StatusBarText(), options::Control("disfilemenu").Hint);
         // A reader's question gets an answer or, without oleacc, none.
         SendMessageA(form->desktop2.disfilemenu.Handle(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
         EXPECT_TRUE(shell.Errors().empty()) << shell.Errors().front();

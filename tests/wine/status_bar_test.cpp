@@ -1,5 +1,6 @@
 #include "harness.h"
 #include "rendering.h"
+#include "option_table.h"
 
 #include <commctrl.h>
 
@@ -54,7 +55,7 @@ TEST_F(StatusBar, IsSilverWithTheHintInTheWindowsFont) {
     TStatusBar& bar = form->statbar1;
     EXPECT_EQ(OnScreen().At(300, 9), clSilver) << "empty";
 
-    const std::string hint = "Hide/Show Mouse & Keyboard Control Panels.";
+    const std::string hint = options::Control("dismousecpl").Hint;
     bar.SetSimpleText(hint);
     EXPECT_EQ(StatusBarText(), hint);
     EXPECT_EQ(SimpleTextOf(bar.Handle()), hint);

@@ -72,10 +72,10 @@ TEST_F(WindowsLogonPage, ShowsItsLabelsAndFrameAndTakesTextsUpToTheirLengths) {
     EXPECT_EQ(FontHeight(WindowFont()) + 6, page.dialogcaption.Bounds().Height) << "an edit is as high as its font";
     EXPECT_EQ(page.dialogcaption.MaxLength(), 128);
     EXPECT_EQ(page.dialogtext.MaxLength(), 256);
-    EXPECT_EQ(page.Label7.Text(), "Caption:");
+    EXPECT_EQ(page.Label7.Text(), options::Control("dialogcaption").Caption);
     EXPECT_EQ(page.Label7.Bounds().Left, 24);
     EXPECT_EQ(page.Label7.Bounds().Top, 112);
-    EXPECT_EQ(page.Label8.Text(), "Text:");
+    EXPECT_EQ(page.Label8.Text(), options::Control("dialogtext").Caption);
     EXPECT_EQ(page.Label8.Bounds().Left, 40);
     EXPECT_EQ(page.Label8.Bounds().Top, 144);
     TBounds bevel = page.Bevel4.Bounds();
