@@ -18,11 +18,6 @@ void TFlatButton::Create(HWND parent, const TControlProps& props, HFONT font) {
                   parent});
 }
 
-
-
-
-
-
 void TFlatButton::SetColorHighLight(COLORREF color) {
     colorHighLight_ = color;
     Repaint();
@@ -32,11 +27,6 @@ void TFlatButton::SetColorShadow(COLORREF color) {
     colorShadow_ = color;
     Repaint();
 }
-
-
-
-
-
 
 void TFlatButton::Repaint() {
     if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);

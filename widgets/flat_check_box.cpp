@@ -26,25 +26,15 @@ void TFlatCheckBox::SetChecked(bool checked) {
     if (OnClick) OnClick();
 }
 
-
-
-
-
 void TFlatCheckBox::SetColorCheck(COLORREF color) {
     colorCheck_ = color;
     Repaint();
 }
 
-
 void TFlatCheckBox::SetLayout(TCheckBoxLayout layout) {
     layout_ = layout;
     Repaint();
 }
-
-
-
-
-
 
 RECT TFlatCheckBox::BoxRect() const {
     SIZE size = ClientSize();

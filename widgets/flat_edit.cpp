@@ -58,14 +58,6 @@ void TFlatEdit::SetMaxLength(int characters) {
 
 int TFlatEdit::MaxLength() const { return static_cast<int>(SendMessageA(Handle(), EM_GETLIMITTEXT, 0, 0)); }
 
-
-
-
-
-
-
-
-
 // Another flat edit that has the focus keeps this one dark under the mouse.
 COLORREF TFlatEdit::Face() const {
     bool lit = Focused() || (hovered_ && !FocusInFlatEdit());

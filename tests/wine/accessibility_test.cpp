@@ -1,10 +1,10 @@
-#include "pages/apply_changes.h"
 #include "child_runs.h"
 #include "harness.h"
+#include "option_table.h"
+#include "pages/apply_changes.h"
 #include "pages/key_paths.h"
 #include "profile_files.h"
 #include "widgets/group_box.h"
-#include "option_table.h"
 
 #include <oleacc.h>
 

@@ -9,8 +9,8 @@
 
 #include "child_runs.h"
 #include "harness.h"
-#include "pages/key_paths.h"
 #include "option_controls.h"
+#include "pages/key_paths.h"
 #include "profile_files.h"
 #include "stored_values.h"
 #include "widgets/section_rows.h"
@@ -29,7 +29,7 @@ namespace {
 using namespace stored;
 
 const std::string ControlIniPath = profile::InWindowsDirectory(ControlIni);
-const std::string BootFilePath = std::string(BootDrive) + "msdos.sys";
+const std::string BootFilePath = profile::BootFilePath();
 
 // ---- what the program reads
 
@@ -511,9 +511,10 @@ std::vector<TCase> FileCases(const std::vector<TItem>& items) {
     std::map<std::string, std::string> noBootFile;
     for (const options::TStore& store : options::StoresReadBy(12)) {
         if (store.Where != "msdos.sys") continue;
-        noBootFile[store.LoaderName] = store.Type == "delay"            ? store.Missing
-                                       : store.Missing == store.ShownTicked ? "ticked"
-                                                                         : "cleared";
+        if (store.Type == "delay")
+            noBootFile[store.LoaderName] = store.Missing;
+        else
+            noBootFile[store.LoaderName] = store.Missing == store.ShownTicked ? "ticked" : "cleared";
     }
     const DWORD bootFileProtection = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     const TFileShape bootFileShapes[] = {

@@ -9,7 +9,7 @@
 
 namespace {
 
-const std::string BootFilePath = "C:\\msdos.sys";
+const std::string BootFilePath = profile::BootFilePath();
 const std::string Missing = "<missing>";
 const DWORD Protected = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 

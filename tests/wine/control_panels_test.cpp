@@ -1,6 +1,6 @@
+#include "option_controls.h"
 #include "pages/control_panels.h"
 #include "pages/key_paths.h"
-#include "option_controls.h"
 #include "profile_files.h"
 #include "registry_page_checks.h"
 

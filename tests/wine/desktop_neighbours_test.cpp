@@ -1,8 +1,8 @@
 #include "child_runs.h"
 #include "harness.h"
+#include "option_table.h"
 #include "other_process.h"
 #include "profile_files.h"
-#include "option_table.h"
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "pages/apply_changes.h"
 #include "harness.h"
 #include "option_table.h"
+#include "pages/apply_changes.h"
 #include "pages/drives_access.h"
 #include "pages/key_paths.h"
 

@@ -1,5 +1,7 @@
 #include "harness.h"
 
+#include "profile_files.h"
+
 #include "widgets/section_rows.h"
 
 // ---- TRecordingShell
@@ -313,8 +315,7 @@ void ResetMachine() {
     reg::Delete(HKEY_LOCAL_MACHINE, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Winlogon", "LegalNoticeCaption");
     reg::Delete(HKEY_LOCAL_MACHINE, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Winlogon", "LegalNoticeText");
     reg::Delete(HKEY_LOCAL_MACHINE, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Setup", "BootDir");
-    SetFileAttributesA("C:\\msdos.sys", FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA("C:\\msdos.sys");
+    profile::Remove(profile::BootFilePath());
     char windows[MAX_PATH] = {};
     GetWindowsDirectoryA(windows, MAX_PATH);
     std::string controlIni = std::string(windows) + "\\control.ini";

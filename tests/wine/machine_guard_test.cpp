@@ -6,7 +6,7 @@
 
 namespace {
 
-const std::string BootFilePath = std::string(BootDrive) + "msdos.sys";
+const std::string BootFilePath = profile::BootFilePath();
 
 // What a run of the tests would delete or change first.
 struct TMachineState {
@@ -47,7 +47,7 @@ TEST(ThisMachine, AnUnmarkedRunChangesNothingAndSaysWhy) {
 
     std::string output = TemporaryPath("unmarked.txt");
     TChildRequest request;
-    request.GtestFilter = "FilesAndFolders/RegistryPage.*:SectionList.*";
+    request.GtestFilter = "Pages/RegistryPage.*/FilesAndFolders:SectionList.*";
     request.Environment = {{UnmarkedRunVariable, "1"}};
     request.OutputPath = output;
     TChildRun run = RunChild(request);

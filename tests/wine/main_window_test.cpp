@@ -1,7 +1,7 @@
-#include "harness.h"
-#include "pages/key_paths.h"
 #include "base/exceptions.h"
+#include "harness.h"
 #include "option_table.h"
+#include "pages/key_paths.h"
 
 namespace {
 

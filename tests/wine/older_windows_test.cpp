@@ -1,12 +1,12 @@
 // The window on a Windows that lacks what later ones added: each function
 // the program looks up by name is made missing, in a run of its own, since
 // what the program found stays found for its process.
-#include "harness.h"
-#include "pages/key_paths.h"
 #include "base/later_functions.h"
 #include "child_runs.h"
-#include "profile_files.h"
+#include "harness.h"
 #include "option_table.h"
+#include "pages/key_paths.h"
+#include "profile_files.h"
 
 #include <oleacc.h>
 

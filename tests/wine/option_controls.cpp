@@ -43,12 +43,6 @@ TFlatCheckBox& BoxNamed(TForm1& form, const std::string& name) { return Named<TF
 TFlatButton& ButtonNamed(TForm1& form, const std::string& name) { return Named<TFlatButton>(form, name); }
 TFlatButton& ButtonOfPage(TForm1& form, int page) { return ButtonNamed(form, options::Page(page).Button); }
 
-HKEY RootOf(const options::TStore& store) {
-    if (store.Where == "HKEY_CURRENT_USER") return HKEY_CURRENT_USER;
-    if (store.Where == "HKEY_LOCAL_MACHINE") return HKEY_LOCAL_MACHINE;
-    throw std::runtime_error(store.Name + " is not a registry value");
-}
-
 const std::map<std::string, std::string>& TextsShownAtStart() {
     static const std::map<std::string, std::string> texts = {
         {"bootdelay", "0"},

@@ -5,7 +5,7 @@
 // need no list of the program's members.
 
 #include "harness.h"
-#include "option_table.h"
+#include "option_root.h"
 
 #include <map>
 #include <string>
@@ -17,7 +17,7 @@ TFlatButton& ButtonNamed(TForm1& form, const std::string& name);
 // The Apply Changes button of a page.
 TFlatButton& ButtonOfPage(TForm1& form, int page);
 
-HKEY RootOf(const options::TStore& store);
+using options::RootOf;
 
 // What the spin edits and edits show before their page is first loaded, by
 // control name.

@@ -1,5 +1,7 @@
 #include "profile_files.h"
 
+#include "pages/key_paths.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -11,6 +13,8 @@ std::string InWindowsDirectory(const std::string& name) {
     GetWindowsDirectoryA(directory, MAX_PATH);
     return std::string(directory) + "\\" + name;
 }
+
+std::string BootFilePath() { return std::string(BootDrive) + "msdos.sys"; }
 
 namespace {
 

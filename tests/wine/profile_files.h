@@ -26,6 +26,9 @@ std::vector<std::string> Lines(const std::string& content);
 // True when every line of part appears in whole, in this order, in lines.
 bool KeepsLines(const std::vector<std::string>& lines, const std::vector<std::string>& part);
 
+// The boot file the pages write: msdos.sys at the root of the boot drive.
+std::string BootFilePath();
+
 // A Windows 98 boot file: its [Paths] section, an [Options] section with
 // the entries given (each "Name=value") and the customary padding comments.
 std::string BootFile(const std::vector<std::string>& options);

@@ -1,6 +1,6 @@
 #include "harness.h"
-#include "rendering.h"
 #include "option_table.h"
+#include "rendering.h"
 
 #include <commctrl.h>
 

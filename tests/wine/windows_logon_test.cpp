@@ -1,6 +1,6 @@
+#include "option_controls.h"
 #include "pages/key_paths.h"
 #include "pages/windows_logon.h"
-#include "option_controls.h"
 #include "registry_page_checks.h"
 
 namespace {

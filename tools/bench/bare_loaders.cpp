@@ -1,6 +1,6 @@
 #include "bare_loaders.h"
 
-#include "option_table.h"
+#include "option_root.h"
 #include "pages/key_paths.h"
 
 #include <windows.h>
@@ -113,16 +113,13 @@ std::string OpenBootFile() {
     return file;
 }
 
-HKEY RootOf(const options::TStore& store) {
-    return store.Where == "HKEY_LOCAL_MACHINE" ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
-}
-
 // A loader's registry key, kept open while the next values stand under it.
 class TOpenKey {
 public:
     HKEY For(const options::TStore& store) {
         if (!key_ || store.Where != where_ || store.Key != path_) {
-            key_ = key_ ? MoveTo(RootOf(store), key_, store.Key.c_str()) : CreateKey(RootOf(store), store.Key.c_str());
+            key_ = key_ ? MoveTo(options::RootOf(store), key_, store.Key.c_str())
+                 : CreateKey(options::RootOf(store), store.Key.c_str());
             where_ = store.Where;
             path_ = store.Key;
         }
