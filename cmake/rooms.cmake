@@ -3,7 +3,7 @@
 # headers and its own: a check run before each room compiles fails the build
 # on any other include of a room.
 
-set(TAVREL_ROOMS base store widgets pages app)
+set(TAVREL_ROOMS base store widgets pages app cli)
 
 function(tavrel_room room)
   cmake_parse_arguments(ROOM "" "" "USES;LIBRARIES;EXCLUDE" ${ARGN})
