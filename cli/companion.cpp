@@ -1,9 +1,11 @@
 #include "cli/companion.h"
 
+#include "app/application.h"
 #include "app/form1.h"
 #include "app/version.h"
 #include "base/error_text.h"
 #include "base/exceptions.h"
+#include "base/program_services.h"
 #include "cli/dry_run_store.h"
 #include "cli/nearest_name.h"
 #include "cli/page_settings.h"
@@ -36,11 +38,13 @@ const char* const HelpText =
     "apply, page by page in the window's order, reads what is stored (as\n"
     "selecting the page does), sets each control the profile names, which\n"
     "stores its value as a click or typing does, and then runs the page's\n"
-    "Apply Changes step when something changed; the notice is printed.\n"
+    "Apply Changes step; the notice is printed where something changed.\n"
     "The whole profile is checked first: a bad one stores nothing.\n"
     "\n"
     "show and export store what selecting a page in the window stores: a\n"
-    "value that is missing is created with the value that shows as cleared.\n"
+    "value that is missing is created with the value that shows as cleared,\n"
+    "and C:\\msdos.sys loses its read-only, hidden and system attributes until\n"
+    "an apply, or Apply Changes on the Boot Settings page, sets them again.\n"
     "\n"
     "Exit status: 0 everything was stored; 1 a value could not be stored or\n"
     "read (each error is printed, the other pages are still done); 2 a bad\n"
@@ -52,13 +56,16 @@ const size_t LargestProfile = 16 * 1024 * 1024;
 // shown in a box; errors go to the error stream; a dry run tells no one.
 class TCompanionServices : public TProgramServices, public TShellServices {
 public:
-    TCompanionServices(TConsole& console, bool dryRun)
-        : console_(console), dryRun_(dryRun), previous_(ProgramServices()) {
+    TCompanionServices(TConsole& console, bool dryRun) : console_(console), dryRun_(dryRun) {
+        Application();  // installs itself when first made, so it must not come after us
+        previous_ = &ProgramServices();
         InstallProgramServices(this);
     }
-    ~TCompanionServices() override { InstallProgramServices(&previous_); }
+    ~TCompanionServices() override { InstallProgramServices(previous_); }
 
     void SetPage(const std::string& title) { page_ = title; }
+    // A reboot notice is printed only for a page where something changed.
+    void ShowNotices(bool show) { showNotices_ = show; }
     // An error as the error box shows it, under the page it happened on.
     void Report(const std::exception& error) {
         console_.Err(page_ + ": " + ErrorBoxText(error.what()));
@@ -74,7 +81,7 @@ public:
         if (flags & MB_ICONERROR) {
             console_.Err(page_ + ": " + text);
             failed_ = true;
-        } else {
+        } else if (showNotices_) {
             console_.Out(page_ + ": Apply Changes: " + text);
         }
         return IDOK;
@@ -87,9 +94,10 @@ public:
 private:
     TConsole& console_;
     bool dryRun_;
-    TProgramServices& previous_;
+    TProgramServices* previous_ = nullptr;
     TPlatformShell platform_;
     std::string page_;
+    bool showNotices_ = true;
     bool failed_ = false;
 };
 
@@ -268,8 +276,11 @@ public:
             if (setting.Kind() == TPageSetting::TKind::Text && !setting.Owner()) SetText(setting);
         for (TPageSetting& setting : settings_)
             if (setting.Kind() != TPageSetting::TKind::Text) SetControl(setting);
+        // Also when nothing changed: the loader may have left the page's
+        // store open (the boot file without its protecting attributes).
         TFlatButton& button = ApplyButtonOf(page_);
-        if (changed_ && button.Enabled() && button.OnClick) Try([&] { button.OnClick(); });
+        session_.services.ShowNotices(changed_ > 0);
+        if (button.OnClick) Try([&] { button.OnClick(); });
         return changed_;
     }
 

@@ -22,16 +22,15 @@ std::string FieldName(const std::string& label) {
     return name;
 }
 
+BOOL CALLBACK AddOurWindow(HWND handle, LPARAM found) {
+    if (TWindow* window = TWindow::FromHandle(handle)) reinterpret_cast<std::vector<TWindow*>*>(found)->push_back(window);
+    return TRUE;
+}
+
+// Children come after their parent, siblings in the order they were made.
 std::vector<TWindow*> WindowsInTabOrder(HWND parent) {
     std::vector<TWindow*> windows;
-    EnumChildWindows(
-        parent,
-        [](HWND handle, LPARAM found) {
-            if (TWindow* window = TWindow::FromHandle(handle))
-                reinterpret_cast<std::vector<TWindow*>*>(found)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    EnumChildWindows(parent, AddOurWindow, reinterpret_cast<LPARAM>(&windows));
     return windows;
 }
 

@@ -1,0 +1,429 @@
+#include "app/version.h"
+#include "cli/companion.h"
+#include "cli/profile.h"
+#include "harness.h"
+#include "option_controls.h"
+#include "option_root.h"
+#include "profile_files.h"
+#include "stored_values.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+#include <random>
+#include <set>
+
+namespace {
+
+using stored::TPlace;
+
+class TCapture : public TConsole {
+public:
+    void Out(const std::string& line) override { Output.push_back(line); }
+    void Err(const std::string& line) override { Errors.push_back(line); }
+    std::vector<std::string> Output;
+    std::vector<std::string> Errors;
+};
+
+struct TRun {
+    int Status = -1;
+    std::vector<std::string> Output;
+    std::vector<std::string> Errors;
+};
+
+TRun Companion(const std::vector<std::string>& arguments) {
+    TCapture console;
+    int status = RunCompanion(arguments, console);
+    return {status, console.Output, console.Errors};
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
+}
+
+// The lines that report a control changed.
+std::vector<std::string> Changes(const std::vector<std::string>& lines) {
+    std::vector<std::string> changes;
+    for (const std::string& line : lines)
+        if (line.find(" -> ") != std::string::npos) changes.push_back(line);
+    return changes;
+}
+
+std::string TempFile(const std::string& name) {
+    char directory[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, directory);
+    return std::string(directory) + "tavrel-" + name;
+}
+
+void WriteFile(const std::string& path, const std::string& content) {
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    profile::WriteBehindProgram(path, content);
+}
+
+// A machine as a new one is for the pages, with the run command's boot file.
+void NewMachine() {
+    ResetMachine();
+    profile::WriteBehindProgram(profile::BootFilePath(), profile::BootFile({"BootGUI=1", "AutoScan=1"}));
+}
+
+// The name a profile gives a control of the table: its caption, a field's
+// label without its colon.
+std::string ProfileName(const options::TControl& control) {
+    std::string name = control.Caption;
+    if (!control.ShowsCaption() && !name.empty() && name.back() == ':') name.pop_back();
+    return name;
+}
+
+std::vector<options::TControl> SettingsOn(int page) {
+    std::vector<options::TControl> settings;
+    for (const options::TControl& control : options::Controls())
+        if (control.Page == page && (control.Kind == "box" || control.Kind == "spin" || control.Kind == "edit"))
+            settings.push_back(control);
+    return settings;
+}
+
+unsigned Seed() {
+    const char* given = std::getenv("TAVREL_TEST_SEED");
+    unsigned seed = given ? static_cast<unsigned>(std::strtoul(given, nullptr, 10)) : std::random_device()();
+    std::cout << "seed " << seed << " (TAVREL_TEST_SEED=" << seed << " repeats it)" << std::endl;
+    return seed;
+}
+
+std::string RandomValue(const options::TControl& control, std::mt19937& random) {
+    if (control.Kind == "box") return random() % 2 ? "ticked" : "cleared";
+    if (control.Kind == "spin") return std::to_string(random() % 61);
+    return "Notice " + std::to_string(random() % 100000) + " = text";
+}
+
+// Every control of every page in a random state.
+std::string RandomProfile(std::mt19937& random) {
+    TProfile profile;
+    for (const options::TPage& page : options::Pages()) {
+        TProfilePage written{0, page.Title, {}};
+        for (const options::TControl& control : SettingsOn(page.Number))
+            written.Entries.push_back({0, ProfileName(control), RandomValue(control, random)});
+        profile.Pages.push_back(written);
+    }
+    return ProfileText(profile, TAVREL_VERSION_TEXT);
+}
+
+// Everything the pages store, read from outside the program: every value and
+// entry of the table, every other value of their keys and of the policy
+// trees, which keys exist, both files' lines and the boot file's attributes.
+struct TMachine {
+    stored::TSnapshot Values;
+    std::set<std::string> Keys;
+    std::vector<std::string> BootLines;
+    std::vector<std::string> ControlIniLines;
+    DWORD BootAttributes = 0;
+};
+
+std::vector<std::string> SortedLines(const std::string& path) {
+    std::vector<std::string> lines = profile::Exists(path) ? profile::Lines(profile::ReadAll(path)) : std::vector<std::string>{};
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+TMachine ReadMachine() {
+    const std::string controlIni = profile::InWindowsDirectory("control.ini");
+    std::vector<TPlace> places;
+    TMachine machine;
+    for (const options::TStore& store : options::Stores()) {
+        if (store.InRegistry()) {
+            HKEY root = options::RootOf(store);
+            places.push_back({root, store.Key, "", store.Name});
+            places.push_back({root, store.Key, "", store.LoaderName});
+            if (reg::KeyExists(root, store.Key)) machine.Keys.insert(TPlace{root, store.Key, "", ""}.Id());
+        } else {
+            const std::string file = store.Where == "msdos.sys" ? profile::BootFilePath() : controlIni;
+            places.push_back({nullptr, file, store.Key, store.Name});
+        }
+    }
+    machine.Values = stored::Snapshot(
+        places, {{HKEY_CURRENT_USER, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies", "", ""},
+                 {HKEY_LOCAL_MACHINE, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies", "", ""},
+                 {HKEY_LOCAL_MACHINE, "\\Network", "", ""}});
+    machine.BootLines = SortedLines(profile::BootFilePath());
+    machine.ControlIniLines = SortedLines(controlIni);
+    machine.BootAttributes = profile::Attributes(profile::BootFilePath());
+    return machine;
+}
+
+void ExpectSameMachine(const TMachine& expected, const TMachine& actual) {
+    for (const auto& value : expected.Values) {
+        auto found = actual.Values.find(value.first);
+        const stored::TStored seen = found == actual.Values.end() ? stored::Absent() : found->second;
+        EXPECT_EQ(stored::Describe(seen), stored::Describe(value.second)) << value.first;
+    }
+    for (const auto& value : actual.Values) {
+        if (expected.Values.count(value.first)) continue;
+        EXPECT_FALSE(value.second.Exists) << value.first << " = " << stored::Describe(value.second);
+    }
+    EXPECT_EQ(actual.Keys, expected.Keys);
+    EXPECT_EQ(Joined(actual.BootLines), Joined(expected.BootLines));
+    EXPECT_EQ(Joined(actual.ControlIniLines), Joined(expected.ControlIniLines));
+    EXPECT_EQ(actual.BootAttributes, expected.BootAttributes);
+}
+
+// ---- through the window, and back on a new machine
+
+class CompanionWindow : public TCleanMachineTest {
+protected:
+    // Every control of every page in a random state, set as a user sets it:
+    // the fields typed first, every box clicked, then Apply Changes.
+    void SetEveryControlAtRandom(std::mt19937& random) {
+        for (const options::TPage& page : options::Pages()) {
+            SelectPage(page.Number);
+            Pump();
+            for (const options::TControl& control : SettingsOn(page.Number)) {
+                if (control.Kind == "edit") ControlNamed(*form, control.Name).SetText(RandomValue(control, random));
+                if (control.Kind == "spin")
+                    dynamic_cast<TSpinEdit&>(ControlNamed(*form, control.Name)).SetValue(random() % 61);
+            }
+            for (const options::TControl& control : SettingsOn(page.Number)) {
+                if (control.Kind != "box") continue;
+                TFlatCheckBox& box = BoxNamed(*form, control.Name);
+                if (box.Enabled() && box.Checked() != (random() % 2 == 1)) Click(box);
+                Pump(5);
+            }
+            if (!page.Button.empty() && ButtonOfPage(*form, page.Number).Enabled())
+                Click(ButtonOfPage(*form, page.Number));
+            Pump();
+        }
+        EXPECT_TRUE(shell.Errors().empty()) << Joined(shell.Errors());
+    }
+};
+
+TEST_F(CompanionWindow, AProfileExportedFromTheWindowStoresTheSameOnANewMachine) {
+    std::mt19937 random(Seed());
+    NewMachine();
+    SetEveryControlAtRandom(random);
+    // Read before the export, whose load of the boot page leaves the boot
+    // file unprotected, as selecting the page does.
+    const TMachine set = ReadMachine();
+    const std::string file = TempFile("round-trip.txt");
+    const TRun exported = Companion({"export", file});
+    ASSERT_EQ(exported.Status, ExitStored) << Joined(exported.Errors);
+
+    NewMachine();
+    const TRun applied = Companion({"apply", file});
+    EXPECT_EQ(applied.Status, ExitStored) << Joined(applied.Errors);
+    EXPECT_TRUE(applied.Errors.empty()) << Joined(applied.Errors);
+    ExpectSameMachine(set, ReadMachine());
+}
+
+// ---- apply, dry run, show
+
+TEST(Companion, ApplyingWhatWasJustExportedChangesNothing) {
+    std::mt19937 random(Seed());
+    NewMachine();
+    const std::string first = TempFile("random.txt");
+    const std::string again = TempFile("again.txt");
+    WriteFile(first, RandomProfile(random));
+    ASSERT_EQ(Companion({"apply", first}).Status, ExitStored);
+    // Before the export, whose load leaves the boot file unprotected.
+    const TMachine before = ReadMachine();
+    const std::string bootFile = profile::ReadAll(profile::BootFilePath());
+    ASSERT_EQ(Companion({"export", again}).Status, ExitStored);
+
+    const TRun applied = Companion({"apply", again});
+    EXPECT_EQ(applied.Status, ExitStored);
+    EXPECT_EQ(Joined(applied.Output), "0 controls changed on 0 pages.\n");
+    EXPECT_TRUE(applied.Errors.empty()) << Joined(applied.Errors);
+    ExpectSameMachine(before, ReadMachine());
+    EXPECT_EQ(profile::ReadAll(profile::BootFilePath()), bootFile);
+}
+
+TEST(Companion, ADryRunStoresNothingAndListsWhatApplyThenChanges) {
+    std::mt19937 random(Seed());
+    for (int round = 0; round < 2; ++round) {  // from a new machine, then from the first profile's
+        SCOPED_TRACE(round == 0 ? "on a new machine" : "on a machine set up by another profile");
+        if (round == 0) NewMachine();
+        const std::string file = TempFile("dry-run.txt");
+        WriteFile(file, RandomProfile(random));
+        const TMachine before = ReadMachine();
+        const std::string bootFile = profile::ReadAll(profile::BootFilePath());
+
+        const TRun dry = Companion({"apply", file, "--dry-run"});
+        EXPECT_EQ(dry.Status, ExitStored) << Joined(dry.Errors);
+        ExpectSameMachine(before, ReadMachine());
+        EXPECT_EQ(profile::ReadAll(profile::BootFilePath()), bootFile);
+        ASSERT_FALSE(dry.Output.empty());
+        EXPECT_NE(dry.Output.back().find("would change"), std::string::npos) << dry.Output.back();
+
+        const TRun real = Companion({"apply", file});
+        EXPECT_EQ(real.Status, ExitStored) << Joined(real.Errors);
+        EXPECT_EQ(Joined(Changes(real.Output)), Joined(Changes(dry.Output)));
+        EXPECT_FALSE(Changes(real.Output).empty());
+    }
+}
+
+TEST(Companion, ShowsEveryPageWithItsControlsNamedByTheirCaptions) {
+    NewMachine();
+    const TRun shown = Companion({"show"});
+    ASSERT_EQ(shown.Status, ExitStored) << Joined(shown.Errors);
+    std::vector<std::string> expected;
+    for (const options::TPage& page : options::Pages()) {
+        expected.push_back(page.Title);
+        for (const options::TControl& control : SettingsOn(page.Number)) {
+            std::string value = control.Kind == "box" ? "cleared" : "";
+            expected.push_back("  " + ProfileName(control) + ": " + value);
+        }
+    }
+    // Values aside (a first load shows what the new machine holds), line for line.
+    ASSERT_EQ(shown.Output.size(), expected.size()) << Joined(shown.Output);
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const std::string& line = shown.Output[i];
+        EXPECT_EQ(line.substr(0, line.find(": ") + (line[0] == ' ' ? 2 : 0)),
+                  expected[i].substr(0, expected[i].find(": ") + (expected[i][0] == ' ' ? 2 : 0)));
+    }
+    EXPECT_NE(Joined(shown.Output).find("  Enable Boot to Windows: ticked\n"), std::string::npos);
+    EXPECT_NE(Joined(shown.Output).find("  Boot Menu Delay: 30\n"), std::string::npos);
+
+    const TRun two = Companion({"show", "12", "windows logon"});
+    ASSERT_EQ(two.Status, ExitStored);
+    EXPECT_EQ(two.Output.front(), "Boot Settings");
+    EXPECT_EQ(std::count(two.Output.begin(), two.Output.end(), "Windows Logon"), 1);
+    EXPECT_EQ(two.Output.size(), SettingsOn(12).size() + SettingsOn(13).size() + 2);
+
+    const TRun unknown = Companion({"show", "Boot Setings"});
+    EXPECT_EQ(unknown.Status, ExitBadProfile);
+    EXPECT_EQ(Joined(unknown.Errors), "tavrelctl: no page is called \"Boot Setings\"; the nearest is \"Boot Settings\"\n");
+}
+
+TEST(Companion, RefusesABadProfileWithItsLineAndStoresNothing) {
+    struct TCase {
+        const char* What;
+        std::string Text;  // "-": no file at all
+        std::string Says;  // after "<file>:"
+    };
+    const std::string version = std::string("; Tavrel ") + TAVREL_VERSION_TEXT + "\n";
+    const TCase cases[] = {
+        {"an unknown page", version + "[Desktop Acess]\nHide All Desktop Icons=ticked\n",
+         "2: no page is called \"Desktop Acess\"; the nearest is \"Desktop Access\""},
+        {"an unknown control", version + "[Desktop Access]\nHide All Desktop Icons=ticked\nHide Internet Icons=ticked\n",
+         "4: the page \"Desktop Access\" has no control \"Hide Internet Icons\"; the nearest is \"Hide Internet Icon\""},
+        {"a page by number", "[1]\n", "1: no page is called \"1\""},
+        {"a state neither ticked nor cleared", version + "[Windows Logon]\nForce Alpha Passwords=yes\n",
+         "3: Force Alpha Passwords: \"yes\" is neither ticked nor cleared"},
+        {"a delay above 60", "[Boot Settings]\nEnable Boot to Windows=ticked\nBoot Menu Delay=61\n",
+         "3: Boot Menu Delay: 61 is not a whole number of seconds from 0 to 60"},
+        {"a delay below 0", "[Boot Settings]\nBoot Startup Delay=-1\n",
+         "2: Boot Startup Delay: \"-1\" is not a whole number of seconds from 0 to 60"},
+        {"a delay not whole", "[Boot Settings]\nBoot Startup Delay=2.5\n", "2: Boot Startup Delay: \"2.5\" is not"},
+        {"a delay of words", "[Boot Settings]\nBoot Startup Delay=two\n", "2: Boot Startup Delay: \"two\" is not"},
+        {"a text longer than its field", "[Windows Logon]\nText=" + std::string(257, 'x') + "\n",
+         "2: Text: the text is longer than the 256 characters the field takes"},
+        {"a line without \"=\"", "[Windows Logon]\nForce Alpha Passwords ticked\n", "2: the line has no \"=\""},
+        {"a control named twice", "[Windows Logon]\nForce Alpha Passwords=ticked\nforce alpha passwords=cleared\n",
+         "3: control \"force alpha passwords\" is named twice (first on line 2)"},
+        {"an empty file", "", "1: the profile names no page"},
+        {"a missing file", "-", " no such file"},
+        {"1 MiB on one line", "[Windows Logon]\nText=" + std::string(1024 * 1024, 'x'),
+         "2: the line is longer than 1024 characters"},
+        {"binary garbage", std::string("[Windows Logon]\n\x7f" "ELF\x01\x01\x01\0\0\0\x89PNG", 28),
+         "2: the line holds binary data, not text"},
+        {"a newer version", "; Tavrel 99.0.0.0 profile\n[Windows Logon]\nForce Alpha Passwords=ticked\n",
+         "1: the profile was written by Tavrel 99.0.0.0, newer than this one"},
+    };
+    NewMachine();
+    // Some values are stored already, so that a load that ran would show.
+    ASSERT_EQ(Companion({"show"}).Status, ExitStored);
+    const TMachine before = ReadMachine();
+    const std::string bootFile = profile::ReadAll(profile::BootFilePath());
+    const std::string file = TempFile("bad.txt");
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        DeleteFileA(file.c_str());
+        if (c.Text != "-") WriteFile(file, c.Text);
+        for (bool dryRun : {false, true}) {
+            const TRun run = dryRun ? Companion({"apply", file, "--dry-run"}) : Companion({"apply", file});
+            EXPECT_EQ(run.Status, ExitBadProfile);
+            EXPECT_TRUE(run.Output.empty()) << Joined(run.Output);
+            ASSERT_EQ(run.Errors.size(), 1u) << Joined(run.Errors);
+            EXPECT_EQ(run.Errors[0].rfind(file + ":" + c.Says, 0), 0u) << run.Errors[0];
+        }
+        ExpectSameMachine(before, ReadMachine());
+        EXPECT_EQ(profile::ReadAll(profile::BootFilePath()), bootFile);
+    }
+}
+
+// In the window the notice is stored when its box is ticked; a profile that
+// keeps the box ticked and changes the text still stores the new text.
+TEST(Companion, ANewNoticeIsStoredWhileItsBoxStaysTicked) {
+    NewMachine();
+    const std::string file = TempFile("notice.txt");
+    WriteFile(file, "[Windows Logon]\nDisplay Notice Dialog At Logon=ticked\nCaption=First\nText=Kept\n");
+    ASSERT_EQ(Companion({"apply", file}).Status, ExitStored);
+    WriteFile(file, "[Windows Logon]\nDisplay Notice Dialog At Logon=ticked\nCaption=Second\n");
+    const TRun second = Companion({"apply", file});
+    EXPECT_EQ(Joined(Changes(second.Output)), "Windows Logon: Caption: \"First\" -> \"Second\"\n");
+    std::vector<std::string> stored;
+    for (const options::TStore& store : options::StoresOf("logondialog"))
+        stored.push_back(reg::Read(HKEY_LOCAL_MACHINE, store.Key, store.Name).Text());
+    EXPECT_EQ(stored, (std::vector<std::string>{"Second", "Kept"}));
+}
+
+// Refuses to store one registry value by name, and stores every other.
+class TRefuseOneValue {
+public:
+    explicit TRefuseOneValue(const std::string& name) : saved_(StorePlatform().SetValue) {
+        Refused() = name;
+        Real() = saved_;
+        StorePlatform().SetValue = &Refuse;
+    }
+    ~TRefuseOneValue() { StorePlatform().SetValue = saved_; }
+
+private:
+    static std::string& Refused() {
+        static std::string name;
+        return name;
+    }
+    static decltype(TStorePlatform::SetValue)& Real() {
+        static decltype(TStorePlatform::SetValue) real;
+        return real;
+    }
+    static LONG WINAPI Refuse(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data, DWORD size) {
+        if (Refused() == name) return ERROR_ACCESS_DENIED;
+        return Real()(key, name, reserved, type, data, size);
+    }
+    decltype(TStorePlatform::SetValue) saved_;
+};
+
+TEST(Companion, AValueThatCannotBeStoredIsReportedAndTheOtherPagesAreStillApplied) {
+    NewMachine();
+    ASSERT_EQ(Companion({"show"}).Status, ExitStored);  // every value exists; only the handler writes NoDesktop
+    const std::string file = TempFile("refused.txt");
+    WriteFile(file,
+              "[Desktop Access]\nHide All Desktop Icons=ticked\nHide Internet Icon=ticked\n"
+              "[Windows Logon]\nLogon Must be Validated=ticked\n");
+    TRun run;
+    {
+        TRefuseOneValue refuse("NoDesktop");
+        run = Companion({"apply", file});
+    }
+    EXPECT_EQ(run.Status, ExitNotStored);
+    EXPECT_EQ(Joined(run.Errors), "Desktop Access: Failed to set data for 'NoDesktop'\n");
+    const options::TStore validated = options::StoresOf("validlogon").front();
+    EXPECT_EQ(reg::Read(HKEY_LOCAL_MACHINE, validated.Key, validated.Name).Dword(), 1u);
+    const options::TStore internet = options::StoresOf("hideineticon").front();
+    EXPECT_EQ(reg::Read(options::RootOf(internet), internet.Key, internet.Name).Dword(), 1u);
+    EXPECT_NE(Joined(run.Output).find("Windows Logon: Logon Must be Validated: cleared -> ticked"), std::string::npos);
+}
+
+TEST(Companion, AnswersHelpAndRefusesAWrongCommandLine) {
+    const TRun help = Companion({"--help"});
+    EXPECT_EQ(help.Status, ExitStored);
+    EXPECT_NE(Joined(help.Output).find("tavrelctl apply FILE --dry-run"), std::string::npos);
+    EXPECT_NE(Joined(help.Output).find("show and export store what selecting a page"), std::string::npos);
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{}, {"import", "x"}, {"export"}, {"apply"}, {"apply", "a", "--now"}}) {
+        const TRun run = Companion(wrong);
+        EXPECT_EQ(run.Status, ExitBadProfile) << Joined(wrong);
+        EXPECT_EQ(run.Errors.size(), 1u);
+    }
+}
+
+}  // namespace
