@@ -1,5 +1,6 @@
-// The shipped tavrel.exe as the loader of Windows 95 sees it: a 32-bit
-// program for Windows 4.0 that imports only what Windows 95 exports.
+// The shipped tavrel.exe and tavrelctl.exe as the loader of Windows 95 sees
+// them: 32-bit programs for Windows 4.0 that import only what Windows 95
+// exports.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -101,19 +102,25 @@ std::vector<std::vector<std::string>> ReadList(const std::string& path) {
 
 const std::string Lists = TAVREL_ROOT_DIR "/tests/imports/";
 
-TProgramFile Shipped() { return TProgramFile(ReadFile(TAVREL_SHIPPED_PROGRAM)); }
+struct TShipped {
+    const char* Path;
+    uint32_t Subsystem;  // 2 a Windows GUI program, 3 a console program
+};
+const TShipped ShippedFiles[] = {{TAVREL_SHIPPED_PROGRAM, 2}, {TAVREL_SHIPPED_COMPANION, 3}};
 
 TEST(ShippedProgram, IsA32BitWindowsProgramForWindows4) {
-    const TProgramFile program = Shipped();
-    ASSERT_TRUE(program.IsPe()) << TAVREL_SHIPPED_PROGRAM;
-    EXPECT_EQ(program.Machine(), 0x14Cu) << "not i386";
-    EXPECT_EQ(program.Magic(), 0x10Bu) << "not PE32";
-    EXPECT_EQ(program.Optional(68, 2), 2u) << "not a Windows GUI program";
-    const std::pair<const char*, size_t> versions[] = {
-        {"operating system", 40}, {"subsystem", 48}};
-    for (const auto& [name, at] : versions) {
-        EXPECT_EQ(program.Optional(at, 2), 4u) << name << " major version";
-        EXPECT_EQ(program.Optional(at + 2, 2), 0u) << name << " minor version";
+    for (const TShipped& shipped : ShippedFiles) {
+        SCOPED_TRACE(shipped.Path);
+        const TProgramFile program(ReadFile(shipped.Path));
+        ASSERT_TRUE(program.IsPe());
+        EXPECT_EQ(program.Machine(), 0x14Cu) << "not i386";
+        EXPECT_EQ(program.Magic(), 0x10Bu) << "not PE32";
+        EXPECT_EQ(program.Optional(68, 2), shipped.Subsystem) << "not the subsystem it is for";
+        const std::pair<const char*, size_t> versions[] = {{"operating system", 40}, {"subsystem", 48}};
+        for (const auto& [name, at] : versions) {
+            EXPECT_EQ(program.Optional(at, 2), 4u) << name << " major version";
+            EXPECT_EQ(program.Optional(at + 2, 2), 0u) << name << " minor version";
+        }
     }
 }
 
@@ -126,8 +133,12 @@ TEST(ShippedProgram, ImportsOnlyWhatWindows95Has) {
     std::map<std::string, std::string> known;  // what Windows 9x lacks or stubs
     for (auto& row : ReadList(Lists + "known_missing_on_9x.tsv")) known[Lower(row[0]) + "!" + row[1]] = row[3];
 
-    const std::set<std::string> imports = Shipped().Imports();
-    ASSERT_FALSE(imports.empty());
+    std::set<std::string> imports;
+    for (const TShipped& shipped : ShippedFiles) {
+        const std::set<std::string> own = TProgramFile(ReadFile(shipped.Path)).Imports();
+        ASSERT_FALSE(own.empty()) << shipped.Path;
+        imports.insert(own.begin(), own.end());
+    }
     for (const std::string& import : imports) {
         auto entry = listed.find(import);
         EXPECT_NE(entry, listed.end()) << import << " is new: look up the oldest Windows that exports it, and add it "
