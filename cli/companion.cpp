@@ -173,13 +173,19 @@ int Show(const std::vector<std::string>& names, TConsole& console) {
     return session.services.Failed() ? ExitNotStored : ExitStored;
 }
 
-bool WriteWholeFile(const std::string& file, const std::string& text) {
-    std::unique_ptr<FILE, int (*)(FILE*)> stream(std::fopen(file.c_str(), "wb"), &std::fclose);
-    return stream && std::fwrite(text.data(), 1, text.size(), stream.get()) == text.size() &&
-           std::fflush(stream.get()) == 0;
-}
+using TFile = std::unique_ptr<FILE, int (*)(FILE*)>;
 
+TFile OpenFile(const std::string& file, const char* mode) { return TFile(std::fopen(file.c_str(), mode), &std::fclose); }
+
+// The file is made before any page is loaded: a path that cannot be written
+// stores nothing at all.
 int Export(const std::string& file, TConsole& console) {
+    TFile stream = OpenFile(file, "wb");
+    const std::string refused = "tavrelctl: " + ErrorBoxText(FormatText(UnableToWriteMessage, file));
+    if (!stream) {
+        console.Err(refused);
+        return ExitNotStored;
+    }
     TSession session(console, false);
     TProfile profile;
     for (int number = 1; number <= PageCount; ++number) {
@@ -189,8 +195,9 @@ int Export(const std::string& file, TConsole& console) {
         for (const TPageSetting& setting : PageSettings(page)) written.Entries.push_back({0, setting.Name(), setting.Value()});
         profile.Pages.push_back(written);
     }
-    if (!WriteWholeFile(file, ProfileText(profile, TAVREL_VERSION_TEXT))) {
-        console.Err("tavrelctl: " + ErrorBoxText(FormatText(UnableToWriteMessage, file)));
+    const std::string text = ProfileText(profile, TAVREL_VERSION_TEXT);
+    if (std::fwrite(text.data(), 1, text.size(), stream.get()) != text.size() || std::fflush(stream.get()) != 0) {
+        console.Err(refused);
         return ExitNotStored;
     }
     console.Out("Exported " + std::to_string(profile.Pages.size()) + " pages to " + file + ".");
@@ -207,7 +214,7 @@ struct TPagePlan {
 };
 
 std::optional<std::string> ReadWholeFile(const std::string& file, std::string& why) {
-    std::unique_ptr<FILE, int (*)(FILE*)> stream(std::fopen(file.c_str(), "rb"), &std::fclose);
+    TFile stream = OpenFile(file, "rb");
     if (!stream) {
         why = errno == ENOENT ? "no such file" : "the file cannot be read";
         return std::nullopt;

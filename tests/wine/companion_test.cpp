@@ -426,4 +426,14 @@ TEST(Companion, AnswersHelpAndRefusesAWrongCommandLine) {
     }
 }
 
+TEST(Companion, AnExportThatCannotBeWrittenLoadsNoPage) {
+    NewMachine();
+    const std::string nowhere = TempFile("no such folder\\profile.txt");
+    const TRun run = Companion({"export", nowhere});
+    EXPECT_EQ(run.Status, ExitNotStored);
+    EXPECT_EQ(Joined(run.Errors), "tavrelctl: Unable to write to " + nowhere + ".\n");
+    const options::TStore first = options::StoresReadBy(1).front();
+    EXPECT_FALSE(reg::Read(options::RootOf(first), first.Key, first.LoaderName).Exists) << "a page was loaded";
+}
+
 }  // namespace
