@@ -17,24 +17,52 @@ namespace {
 
 using stored::TPlace;
 
+BOOL CALLBACK AddVisibleWindowOfOurs(HWND window, LPARAM found) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> VisibleWindowsOfOurs() {
+    std::vector<HWND> found;
+    EnumWindows(AddVisibleWindowOfOurs, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Notes, with every line, how many windows of this process could be seen
+// that were not before.
 class TCapture : public TConsole {
 public:
-    void Out(const std::string& line) override { Output.push_back(line); }
-    void Err(const std::string& line) override { Errors.push_back(line); }
+    TCapture() : before_(VisibleWindowsOfOurs()) {}
+    void Out(const std::string& line) override { Note(Output, line); }
+    void Err(const std::string& line) override { Note(Errors, line); }
     std::vector<std::string> Output;
     std::vector<std::string> Errors;
+    size_t MostWindowsSeen = 0;
+
+private:
+    void Note(std::vector<std::string>& lines, const std::string& line) {
+        lines.push_back(line);
+        size_t seen = 0;
+        for (HWND window : VisibleWindowsOfOurs())
+            if (std::find(before_.begin(), before_.end(), window) == before_.end()) ++seen;
+        MostWindowsSeen = std::max(MostWindowsSeen, seen);
+    }
+    std::vector<HWND> before_;
 };
 
 struct TRun {
     int Status = -1;
     std::vector<std::string> Output;
     std::vector<std::string> Errors;
+    size_t MostWindowsSeen = 0;  // windows of this process that showed while it wrote
 };
 
 TRun Companion(const std::vector<std::string>& arguments) {
     TCapture console;
     int status = RunCompanion(arguments, console);
-    return {status, console.Output, console.Errors};
+    return {status, console.Output, console.Errors, console.MostWindowsSeen};
 }
 
 std::string Joined(const std::vector<std::string>& lines) {
@@ -230,6 +258,7 @@ TEST(Companion, ApplyingWhatWasJustExportedChangesNothing) {
 
     const TRun applied = Companion({"apply", again});
     EXPECT_EQ(applied.Status, ExitStored);
+    EXPECT_EQ(applied.MostWindowsSeen, 0u) << "the companion showed a window";
     EXPECT_EQ(Joined(applied.Output), "0 controls changed on 0 pages.\n");
     EXPECT_TRUE(applied.Errors.empty()) << Joined(applied.Errors);
     ExpectSameMachine(before, ReadMachine());
@@ -264,6 +293,7 @@ TEST(Companion, ShowsEveryPageWithItsControlsNamedByTheirCaptions) {
     NewMachine();
     const TRun shown = Companion({"show"});
     ASSERT_EQ(shown.Status, ExitStored) << Joined(shown.Errors);
+    EXPECT_EQ(shown.MostWindowsSeen, 0u) << "the companion showed a window";
     std::vector<std::string> expected;
     for (const options::TPage& page : options::Pages()) {
         expected.push_back(page.Title);
@@ -359,7 +389,11 @@ TEST(Companion, ANewNoticeIsStoredWhileItsBoxStaysTicked) {
     ASSERT_EQ(Companion({"apply", file}).Status, ExitStored);
     WriteFile(file, "[Windows Logon]\nDisplay Notice Dialog At Logon=ticked\nCaption=Second\n");
     const TRun second = Companion({"apply", file});
-    EXPECT_EQ(Joined(Changes(second.Output)), "Windows Logon: Caption: \"First\" -> \"Second\"\n");
+    EXPECT_EQ(Joined(second.Output),
+              "Windows Logon: Caption: \"First\" -> \"Second\"\n"
+              "Windows Logon: Apply Changes: Changes will take effect at next Boot.\n"
+              "1 control changed on 1 page.\n");
+    EXPECT_EQ(second.MostWindowsSeen, 0u) << "the notice was shown in a box, not printed";
     std::vector<std::string> stored;
     for (const options::TStore& store : options::StoresOf("logondialog"))
         stored.push_back(reg::Read(HKEY_LOCAL_MACHINE, store.Key, store.Name).Text());
