@@ -84,6 +84,8 @@ int CompareVersions(const std::string& left, const std::string& right) {
 }
 
 TProfile ParseProfile(const std::string& text, const std::string& ourVersion) {
+    if (text.compare(0, 2, "\xFF\xFE") == 0 || text.compare(0, 2, "\xFE\xFF") == 0)
+        throw EProfileError(1, "the file is saved as Unicode (UTF-16); save it as ANSI or UTF-8");
     const std::vector<std::string> lines = Lines(text);
     TProfile profile;
     TFirstLines pageLines;

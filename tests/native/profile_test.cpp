@@ -49,6 +49,7 @@ TEST(Profile, RefusesEachBadProfileWithItsLine) {
         {"unended title", "[Boot Settings\n", 1, "must end in"},
         {"binary", "[Boot Settings]\nBoot Menu Delay=3\x01\x02\n", 2, "binary"},
         {"zero byte", std::string("[Boot Settings]\n\0\0\0\n", 20), 2, "binary"},
+        {"Notepad's Unicode", std::string("\xFF\xFE[\0B\0]\0", 8), 1, "saved as Unicode (UTF-16)"},
         {"one long line", "[Boot Settings]\nText=" + std::string(1024 * 1024, 'x') + "\n", 2, "longer than 1024"},
         {"newer", "; Tavrel 1.0.1 profile\n[Boot Settings]\n", 1, "written by Tavrel 1.0.1, newer"},
         {"much newer", "; Tavrel 10.0.0.0 profile\n[Boot Settings]\n", 1, "newer"},
