@@ -53,7 +53,7 @@ std::vector<TPagePlan> Plan(TSession& session, const TProfile& profile) {
         for (const TProfileEntry& entry : written.Entries) {
             const TPageSetting& setting = SettingNamed(settings, entry, page.Title());
             try {
-                plan.Values.emplace_back(setting.Name(), setting.Checked(entry.Value));
+                plan.Values.emplace_back(setting.Name(), setting.Accepted(entry.Value));
             } catch (const Exception& error) {
                 throw EProfileError(entry.Line, setting.Name() + ": " + error.what());
             }
@@ -113,7 +113,7 @@ private:
     void SetControl(TPageSetting& setting) {
         bool textChanged = false;
         for (TPageSetting& text : settings_)
-            if (text.Kind() == TPageSetting::TKind::Text && text.Owner() && &setting == OwnerSetting(text))
+            if (text.Kind() == TPageSetting::TKind::Text && text.Owner() && setting.Controls(*text.Owner()))
                 textChanged = SetText(text) || textChanged;
         const std::string* wanted = Wanted(setting);
         const std::string target = wanted ? *wanted : setting.Value();
@@ -128,11 +128,6 @@ private:
         }
     }
 
-    const TPageSetting* OwnerSetting(const TPageSetting& text) const {
-        for (const TPageSetting& setting : settings_)
-            if (setting.Kind() == TPageSetting::TKind::Box && setting.Controls(*text.Owner())) return &setting;
-        return nullptr;
-    }
 
     void Announce(const TPageSetting& setting, const std::string& value) {
         console_.Out(page_.Title() + ": " + setting.Name() + ": " + Shown(setting, setting.Value()) + " -> " +

@@ -1,9 +1,9 @@
 #include "cli/dry_run_store.h"
 
 #include "base/exceptions.h"
+#include "cli/text.h"
 #include "store/store_platform.h"
 
-#include <cctype>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -18,11 +18,6 @@ struct TValue {
     DWORD Type = REG_NONE;
     std::vector<BYTE> Data;
 };
-
-std::string Lowered(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // What a dry run has written; nullopt marks a deletion.
 struct TOverlay {
@@ -50,7 +45,7 @@ std::string Joined(const std::string& path, const char* below) {
 
 std::string ValueName(HKEY key, const char* name) {
     auto [root, path] = Place(key);
-    return Lowered(std::to_string(reinterpret_cast<UINT_PTR>(root)) + "\\" + path + "\\" + (name ? name : ""));
+    return LowerCase(std::to_string(reinterpret_cast<UINT_PTR>(root)) + "\\" + path + "\\" + (name ? name : ""));
 }
 
 bool RealKeyExists(HKEY root, const std::string& path) {
@@ -62,7 +57,7 @@ bool RealKeyExists(HKEY root, const std::string& path) {
 
 bool KeyExists(HKEY root, const std::string& path) {
     for (const auto& created : overlay->CreatedKeys)
-        if (created.first == root && Lowered(created.second) == Lowered(path)) return true;
+        if (created.first == root && LowerCase(created.second) == LowerCase(path)) return true;
     return RealKeyExists(root, path);
 }
 
@@ -133,7 +128,7 @@ LONG WINAPI CloseKey(HKEY key) {
 }
 
 std::string EntryName(LPCSTR section, LPCSTR entry, LPCSTR file) {
-    return Lowered(std::string(file ? file : "") + "[" + (section ? section : "") + "]" + (entry ? entry : ""));
+    return LowerCase(std::string(file ? file : "") + "[" + (section ? section : "") + "]" + (entry ? entry : ""));
 }
 
 DWORD WINAPI ReadProfileString(LPCSTR section, LPCSTR entry, LPCSTR defaultText, LPSTR buffer, DWORD size,

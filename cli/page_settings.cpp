@@ -2,18 +2,13 @@
 
 #include "base/exceptions.h"
 #include "cli/nearest_name.h"
+#include "cli/text.h"
 #include "widgets/label.h"
 
 const char* const Ticked = "ticked";
 const char* const Cleared = "cleared";
 
 namespace {
-
-std::string Trimmed(const std::string& text) {
-    size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // "Caption:" names the field "Caption".
 std::string FieldName(const std::string& label) {
@@ -55,7 +50,7 @@ std::string TPageSetting::Value() const {
     return control_.Text();
 }
 
-std::string TPageSetting::Checked(const std::string& profileValue) const {
+std::string TPageSetting::Accepted(const std::string& profileValue) const {
     switch (kind_) {
     case TKind::Box: {
         const std::string state = Trimmed(profileValue);

@@ -24,8 +24,8 @@ public:
     std::string Value() const;
     // A profile's value as Value() would give it after SetValue; raises
     // Exception with the reason when the control cannot take it.
-    std::string Checked(const std::string& profileValue) const;
-    // Takes a value Checked() passed; the control's handler runs when it changes.
+    std::string Accepted(const std::string& profileValue) const;
+    // Takes a value Accepted() gave; the control's handler runs when it changes.
     void SetValue(const std::string& value);
     // The box whose handler stores a text: the box before it in tab order.
     TFlatCheckBox* Owner() const { return owner_; }

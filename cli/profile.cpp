@@ -1,24 +1,13 @@
 #include "cli/profile.h"
 
-#include <cctype>
+#include "cli/text.h"
+
 #include <map>
 
 namespace {
 
 const char* const VersionLead = "; Tavrel ";
 const char* const Utf8Mark = "\xEF\xBB\xBF";
-
-std::string Trimmed(const std::string& text) {
-    size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return "";
-    size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
-std::string Lowered(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // Tabs are text; other control characters are not, whatever the code page.
 bool HoldsBinary(const std::string& line) {
@@ -56,7 +45,7 @@ std::vector<std::string> Lines(const std::string& text) {
 class TFirstLines {
 public:
     void Add(int line, const std::string& name, const char* what) {
-        auto [entry, added] = lines_.emplace(Lowered(name), line);
+        auto [entry, added] = lines_.emplace(LowerCase(name), line);
         if (!added)
             throw EProfileError(line, std::string(what) + " \"" + name + "\" is named twice (first on line " +
                                           std::to_string(entry->second) + ")");
@@ -67,8 +56,6 @@ private:
 };
 
 }  // namespace
-
-std::string TrimmedValue(const std::string& value) { return Trimmed(value); }
 
 int CompareVersions(const std::string& left, const std::string& right) {
     size_t l = 0, r = 0;

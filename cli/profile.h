@@ -18,7 +18,7 @@
 struct TProfileEntry {
     int Line = 0;
     std::string Name;
-    std::string Value;  // a text as it stands after the "="; see TrimmedValue
+    std::string Value;  // a text as it stands after the "="
 };
 
 struct TProfilePage {
@@ -52,9 +52,6 @@ TProfile ParseProfile(const std::string& text, const std::string& ourVersion);
 
 // The text of a profile, its first line naming our version.
 std::string ProfileText(const TProfile& profile, const std::string& ourVersion);
-
-// A value without the spaces around it, for states and numbers.
-std::string TrimmedValue(const std::string& value);
 
 // Compares dotted versions by their numbers; a missing part counts as 0.
 int CompareVersions(const std::string& left, const std::string& right);

@@ -1,5 +1,6 @@
 #include "cli/nearest_name.h"
 #include "cli/profile.h"
+#include "cli/text.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,7 @@ TEST(Profile, ReadsPagesAndControlsWithTheirLines) {
     ASSERT_EQ(profile.Pages[0].Entries.size(), 2u);
     EXPECT_EQ(profile.Pages[0].Entries[1].Name, "Hide Internet Icon");
     EXPECT_EQ(profile.Pages[0].Entries[1].Line, 5);
-    EXPECT_EQ(TrimmedValue(profile.Pages[0].Entries[1].Value), "cleared");
+    EXPECT_EQ(Trimmed(profile.Pages[0].Entries[1].Value), "cleared");
     EXPECT_EQ(profile.Pages[1].Title, "Windows Logon");
     // A text keeps everything after the first "=", its spaces too.
     EXPECT_EQ(profile.Pages[1].Entries[0].Value, " Warning = read this ");

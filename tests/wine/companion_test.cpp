@@ -85,11 +85,6 @@ std::string TempFile(const std::string& name) {
     return std::string(directory) + "tavrel-" + name;
 }
 
-void WriteFile(const std::string& path, const std::string& content) {
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    profile::WriteBehindProgram(path, content);
-}
-
 // A machine as a new one is for the pages, with the run command's boot file.
 void NewMachine() {
     ResetMachine();
@@ -249,7 +244,7 @@ TEST(Companion, ApplyingWhatWasJustExportedChangesNothing) {
     NewMachine();
     const std::string first = TempFile("random.txt");
     const std::string again = TempFile("again.txt");
-    WriteFile(first, RandomProfile(random));
+    profile::WriteBehindProgram(first, RandomProfile(random));
     ASSERT_EQ(Companion({"apply", first}).Status, ExitStored);
     // Before the export, whose load leaves the boot file unprotected.
     const TMachine before = ReadMachine();
@@ -271,7 +266,7 @@ TEST(Companion, ADryRunStoresNothingAndListsWhatApplyThenChanges) {
         SCOPED_TRACE(round == 0 ? "on a new machine" : "on a machine set up by another profile");
         if (round == 0) NewMachine();
         const std::string file = TempFile("dry-run.txt");
-        WriteFile(file, RandomProfile(random));
+        profile::WriteBehindProgram(file, RandomProfile(random));
         const TMachine before = ReadMachine();
         const std::string bootFile = profile::ReadAll(profile::BootFilePath());
 
@@ -367,7 +362,7 @@ TEST(Companion, RefusesABadProfileWithItsLineAndStoresNothing) {
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.What);
         DeleteFileA(file.c_str());
-        if (c.Text != "-") WriteFile(file, c.Text);
+        if (c.Text != "-") profile::WriteBehindProgram(file, c.Text);
         for (bool dryRun : {false, true}) {
             const TRun run = dryRun ? Companion({"apply", file, "--dry-run"}) : Companion({"apply", file});
             EXPECT_EQ(run.Status, ExitBadProfile);
@@ -385,9 +380,9 @@ TEST(Companion, RefusesABadProfileWithItsLineAndStoresNothing) {
 TEST(Companion, ANewNoticeIsStoredWhileItsBoxStaysTicked) {
     NewMachine();
     const std::string file = TempFile("notice.txt");
-    WriteFile(file, "[Windows Logon]\nDisplay Notice Dialog At Logon=ticked\nCaption=First\nText=Kept\n");
+    profile::WriteBehindProgram(file, "[Windows Logon]\nDisplay Notice Dialog At Logon=ticked\nCaption=First\nText=Kept\n");
     ASSERT_EQ(Companion({"apply", file}).Status, ExitStored);
-    WriteFile(file, "[Windows Logon]\nDisplay Notice Dialog At Logon=ticked\nCaption=Second\n");
+    profile::WriteBehindProgram(file, "[Windows Logon]\nDisplay Notice Dialog At Logon=ticked\nCaption=Second\n");
     const TRun second = Companion({"apply", file});
     EXPECT_EQ(Joined(second.Output),
               "Windows Logon: Caption: \"First\" -> \"Second\"\n"
@@ -430,7 +425,7 @@ TEST(Companion, AValueThatCannotBeStoredIsReportedAndTheOtherPagesAreStillApplie
     NewMachine();
     ASSERT_EQ(Companion({"show"}).Status, ExitStored);  // every value exists; only the handler writes NoDesktop
     const std::string file = TempFile("refused.txt");
-    WriteFile(file,
+    profile::WriteBehindProgram(file,
               "[Desktop Access]\nHide All Desktop Icons=ticked\nHide Internet Icon=ticked\n"
               "[Windows Logon]\nLogon Must be Validated=ticked\n");
     TRun run;
