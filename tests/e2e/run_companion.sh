@@ -33,14 +33,13 @@ source "$root/tools/display.sh"
 source "$root/tools/wine32.sh"
 source "$root/tests/e2e/store_snapshot.sh"
 
-stop_everything() {
+stop_machines() {
   local machine
   for machine in a b c; do
     [[ -d $work/$machine ]] && WINEPREFIX=$work/$machine wineserver -k >/dev/null 2>&1
   done
-  tavrel_stop_display
 }
-trap stop_everything EXIT
+trap 'stop_machines; tavrel_stop_display' EXIT
 trap 'exit 130' INT TERM
 
 fail() {
@@ -119,7 +118,7 @@ companion=$(dirname "$program")/tavrelctl.exe
 echo "companion: testing $companion with seed $seed (TAVREL_TEST_SEED=$seed repeats it)"
 tavrel_ensure_display || die "no X display"
 
-stop_everything
+stop_machines
 rm -rf "$work"
 mkdir -p "$work"
 # One new machine, made as the run command makes one, copied for each.
