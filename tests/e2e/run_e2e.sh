@@ -276,19 +276,44 @@ check_running() {
   check_no_error_box "$1"
 }
 
+# How the program ended, and what Wine printed for this start.
+ended_how() {
+  local status=0
+  wait "$app" 2>/dev/null || status=$?
+  echo "e2e: tavrel.exe ended with exit status $status before its window showed; Wine printed:"
+  tail -n +"$log_start" "$work/tavrel.log" | tail -40 | sed 's/^/    /'
+}
+
+# Starts tavrel.exe and waits for its window (sets app and window); fails
+# when the program ends first.
+launch() {
+  log_start=$(($(cat "$work/tavrel.log" 2>/dev/null | wc -l) + 1))
+  wine "$program" >>"$work/tavrel.log" 2>&1 &
+  app=$!
+  local i
+  for i in $(seq 150); do
+    window=$(visible_window '^Tavrel Control Manager$')
+    [[ -n $window ]] && return 0
+    alive || return 1
+    sleep 0.2
+  done
+  die "start $run: no window after 30 s"
+}
+
 start_program() {
   run=$((run + 1))
   echo "e2e: start $run of tavrel.exe ($((SECONDS - started)) s)"
-  wine "$program" >>"$work/tavrel.log" 2>&1 &
-  app=$!
-  local window="" i
-  for i in $(seq 150); do
-    window=$(visible_window '^Tavrel Control Manager$')
-    [[ -n $window ]] && break
-    alive || die "start $run: tavrel.exe ended before its window showed"
-    sleep 0.2
-  done
-  [[ -n $window ]] || die "start $run: no window after 30 s"
+  local window=""
+  if ! launch; then
+    # Seen once, on a CI machine only, with no cause known. The program reads
+    # and stores nothing before its window shows, so the store must be as it
+    # was; a second start that ends too is a failure.
+    ended_how
+    check_store "start $run, ended before its window showed"
+    timeout 60 wineserver -w || wineserver -k
+    echo "e2e: start $run once more"
+    launch || { ended_how; die "start $run: tavrel.exe ended twice before its window showed"; }
+  fi
   pause 1.5
   local X Y WIDTH HEIGHT SCREEN
   eval "$(xdotool getwindowgeometry --shell "$window")"
