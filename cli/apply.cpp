@@ -128,7 +128,6 @@ private:
         }
     }
 
-
     void Announce(const TPageSetting& setting, const std::string& value) {
         console_.Out(page_.Title() + ": " + setting.Name() + ": " + Shown(setting, setting.Value()) + " -> " +
                      Shown(setting, value));

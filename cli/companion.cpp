@@ -10,6 +10,8 @@
 #include "cli/text_file.h"
 #include "store/ini_file.h"
 
+#include <optional>
+
 namespace {
 
 const char* const HelpText =
@@ -42,6 +44,22 @@ const char* const HelpText =
     "read (each error is printed, the other pages are still done); 2 a bad\n"
     "profile or command line, and nothing was stored.\n";
 
+// The page as selecting it shows it; none when its loader failed (the error
+// is printed).
+std::optional<TProfilePage> LoadedPage(TSession& session, int number) {
+    TOptionPage& page = session.Page(number);
+    if (!session.Load(page)) return std::nullopt;
+    TProfilePage loaded{0, page.Title(), {}};
+    for (const TPageSetting& setting : PageSettings(page)) loaded.Entries.push_back({0, setting.Name(), setting.Value()});
+    return loaded;
+}
+
+std::vector<int> AllPages() {
+    std::vector<int> pages;
+    for (int number = 1; number <= TSession::PageCount; ++number) pages.push_back(number);
+    return pages;
+}
+
 int Show(const std::vector<std::string>& names, TConsole& console) {
     TSession session(console, false);
     std::vector<int> pages;
@@ -53,13 +71,11 @@ int Show(const std::vector<std::string>& names, TConsole& console) {
         }
         pages.push_back(number);
     }
-    if (names.empty())
-        for (int number = 1; number <= TSession::PageCount; ++number) pages.push_back(number);
-    for (int number : pages) {
-        TOptionPage& page = session.Page(number);
-        if (!session.Load(page)) continue;
-        console.Out(page.Title());
-        for (const TPageSetting& setting : PageSettings(page)) console.Out("  " + setting.Name() + ": " + setting.Value());
+    for (int number : names.empty() ? AllPages() : pages) {
+        const std::optional<TProfilePage> page = LoadedPage(session, number);
+        if (!page) continue;
+        console.Out(page->Title);
+        for (const TProfileEntry& entry : page->Entries) console.Out("  " + entry.Name + ": " + entry.Value);
     }
     return session.services.Failed() ? ExitNotStored : ExitStored;
 }
@@ -75,13 +91,8 @@ int Export(const std::string& file, TConsole& console) {
     }
     TSession session(console, false);
     TProfile profile;
-    for (int number = 1; number <= TSession::PageCount; ++number) {
-        TOptionPage& page = session.Page(number);
-        if (!session.Load(page)) continue;
-        TProfilePage written{0, page.Title(), {}};
-        for (const TPageSetting& setting : PageSettings(page)) written.Entries.push_back({0, setting.Name(), setting.Value()});
-        profile.Pages.push_back(written);
-    }
+    for (int number : AllPages())
+        if (std::optional<TProfilePage> page = LoadedPage(session, number)) profile.Pages.push_back(*page);
     const std::string text = ProfileText(profile, TAVREL_VERSION_TEXT);
     if (std::fwrite(text.data(), 1, text.size(), stream.get()) != text.size() || std::fflush(stream.get()) != 0) {
         console.Err(refused);
