@@ -183,21 +183,21 @@ TEST_F(FocusComesBack, AfterTheNoticeToTheControlBeforeApplyChanges) {
     ExpectSpaceTicks(*focused, "the notice");
 }
 
+BOOL CALLBACK AddTaskbarWindowOfOurs(HWND window, LPARAM list) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+    const bool button =
+        (exStyle & WS_EX_APPWINDOW) || (!GetWindow(window, GW_OWNER) && !(exStyle & WS_EX_TOOLWINDOW));
+    if (process == GetCurrentProcessId() && IsWindowVisible(window) && button)
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
 // The windows of this process that the taskbar shows a button for.
 std::vector<HWND> TaskbarWindows() {
     std::vector<HWND> found;
-    EnumWindows(
-        [](HWND window, LPARAM list) -> BOOL {
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
-            const bool button = (exStyle & WS_EX_APPWINDOW) ||
-                                (!GetWindow(window, GW_OWNER) && !(exStyle & WS_EX_TOOLWINDOW));
-            if (process == GetCurrentProcessId() && IsWindowVisible(window) && button)
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumWindows(AddTaskbarWindowOfOurs, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 

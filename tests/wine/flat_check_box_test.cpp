@@ -324,20 +324,21 @@ TEST_F(FlatCheckBox, DestroyingTheTrackedBoxStopsTheTimer) {
     EXPECT_FALSE(CheckBoxHoverTracker().TimerRunning());
 }
 
+namespace {
+BOOL CALLBACK AddFlatCheckBox(HWND child, LPARAM found) {
+    if (auto* box = dynamic_cast<TFlatCheckBox*>(TWindow::FromHandle(child)))
+        reinterpret_cast<std::vector<TFlatCheckBox*>*>(found)->push_back(box);
+    return TRUE;
+}
+}  // namespace
+
 // Captions are word-wrapped into boxes 17 pixels high: each must fit on its
 // one line in the window's font, the narrow bitmap "MS Sans Serif", or its
 // end is cut off.
 TEST_F(FlatCheckBox, EveryOptionCaptionFitsOnItsLine) {
     for (int page = 1; page <= 13; ++page) form->OptionPage(page);
     std::vector<TFlatCheckBox*> boxes;
-    EnumChildWindows(
-        form->Handle(),
-        [](HWND child, LPARAM found) -> BOOL {
-            if (auto* box = dynamic_cast<TFlatCheckBox*>(TWindow::FromHandle(child)))
-                reinterpret_cast<std::vector<TFlatCheckBox*>*>(found)->push_back(box);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&boxes));
+    EnumChildWindows(form->Handle(), AddFlatCheckBox, reinterpret_cast<LPARAM>(&boxes));
     ASSERT_GT(boxes.size(), 100u);
 
     HDC dc = GetDC(nullptr);
