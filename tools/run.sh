@@ -7,13 +7,14 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TAVREL_BUILD:-$root/build}
 
 "$root/tools/bootstrap.sh"
-"$root/tools/build.sh" tavrel shipped
 source "$root/tools/wine32.sh"
 program=$(tavrel_runnable_program "$build")
-if [[ $program != "$build/shipped/tavrel.exe" ]]; then
-  echo "Wine cannot run 32-bit programs here: running the 64-bit build of the same sources." >&2
-  echo "The shipped 32-bit file is $build/shipped/tavrel.exe." >&2
+if [[ $program == "$build/shipped/tavrel.exe" ]]; then
+  echo "$(tavrel_why_this_build): running the shipped $program."
+else
+  echo "$(tavrel_why_this_build): running the 64-bit build of the same sources; the shipped 32-bit file is $build/shipped/tavrel.exe."
 fi
+"$root/tools/build.sh" tavrel shipped
 
 export WINEPREFIX=${WINEPREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/tavrel/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}

@@ -6,6 +6,12 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TAVREL_BUILD:-$root/build}
 
 "$root/tools/bootstrap.sh"
+source "$root/tools/wine32.sh"
+if tavrel_wine_runs_32bit; then
+  echo "$(tavrel_why_this_build): testing the shipped build/shipped/tavrel.exe and tavrelctl.exe and the 32-bit tests; the 64-bit build is compiled too."
+else
+  echo "$(tavrel_why_this_build): testing the 64-bit build of the same sources; the 32-bit build is compiled and its import table checked."
+fi
 "$root/tools/build.sh"
 
 source "$root/tools/display.sh"

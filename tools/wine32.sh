@@ -26,6 +26,18 @@ tavrel_wine_runs_32bit() {
   [[ -x /usr/lib/wine/wine ]] && tavrel_kernel_runs_32bit
 }
 
+# Why the scripts run the build they run: the start of the one line each
+# prints first.
+tavrel_why_this_build() {
+  if tavrel_wine_runs_32bit; then
+    echo "32-bit Wine runs here"
+  elif tavrel_kernel_runs_32bit; then
+    echo "32-bit Wine could not be installed here"
+  else
+    echo "This kernel runs no 32-bit programs"
+  fi
+}
+
 # The tavrel.exe the scripts run in build directory $1: the shipped one
 # where Wine runs it, else the tests' build of the same sources.
 tavrel_runnable_program() {
