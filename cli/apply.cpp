@@ -2,6 +2,7 @@
 
 #include "app/version.h"
 #include "base/exceptions.h"
+#include "cli/code_page.h"
 #include "cli/dry_run_store.h"
 #include "cli/nearest_name.h"
 #include "cli/page_settings.h"
@@ -110,13 +111,18 @@ private:
 
     // A box's texts are set before it, as a person types them before ticking
     // it; a box that stays ticked is ticked again so that it stores them.
+    // Only what is stored is changed and reported: a control a person cannot
+    // reach (a drive letter while every drive is hidden) is left as it is,
+    // and so are the texts of a box that ends cleared.
     void SetControl(TPageSetting& setting) {
-        bool textChanged = false;
-        for (TPageSetting& text : settings_)
-            if (text.Kind() == TPageSetting::TKind::Text && text.Owner() && setting.Controls(*text.Owner()))
-                textChanged = SetText(text) || textChanged;
+        if (!setting.Reachable()) return;
         const std::string* wanted = Wanted(setting);
         const std::string target = wanted ? *wanted : setting.Value();
+        bool textChanged = false;
+        for (TPageSetting& text : settings_)
+            if (text.Kind() == TPageSetting::TKind::Text && text.Owner() && setting.Controls(*text.Owner()) &&
+                target == Ticked)
+                textChanged = SetText(text) || textChanged;
         if (setting.Value() != target) {
             Announce(setting, target);
             Try([&] { setting.SetValue(target); });
@@ -154,7 +160,7 @@ int Apply(const std::string& file, bool dryRun, TConsole& console) {
     TSession session(console, dryRun);
     std::vector<TPagePlan> plans;
     try {
-        plans = Plan(session, ParseProfile(*text, TAVREL_VERSION_TEXT));
+        plans = Plan(session, ParseProfile(ProfileInAnsi(*text), TAVREL_VERSION_TEXT));
     } catch (const EProfileError& error) {
         console.Err(Where(file, error.Line()) + error.what());
         return ExitBadProfile;

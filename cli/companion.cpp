@@ -4,6 +4,7 @@
 #include "base/error_text.h"
 #include "base/exceptions.h"
 #include "cli/apply.h"
+#include "cli/code_page.h"
 #include "cli/page_settings.h"
 #include "cli/profile.h"
 #include "cli/session.h"
@@ -93,7 +94,7 @@ int Export(const std::string& file, TConsole& console) {
     TProfile profile;
     for (int number : AllPages())
         if (std::optional<TProfilePage> page = LoadedPage(session, number)) profile.Pages.push_back(*page);
-    const std::string text = ProfileText(profile, TAVREL_VERSION_TEXT);
+    const std::string text = ProfileFileText(profile, TAVREL_VERSION_TEXT);
     if (std::fwrite(text.data(), 1, text.size(), stream.get()) != text.size() || std::fflush(stream.get()) != 0) {
         console.Err(refused);
         return ExitNotStored;

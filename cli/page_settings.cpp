@@ -3,6 +3,7 @@
 #include "base/exceptions.h"
 #include "cli/nearest_name.h"
 #include "cli/text.h"
+#include "widgets/control.h"
 #include "widgets/label.h"
 
 const char* const Ticked = "ticked";
@@ -69,6 +70,8 @@ std::string TPageSetting::Accepted(const std::string& profileValue) const {
     }
     return profileValue;
 }
+
+bool TPageSetting::Reachable() const { return EnabledUpToTop(control_.Handle()); }
 
 void TPageSetting::SetValue(const std::string& value) {
     switch (kind_) {

@@ -30,6 +30,9 @@ public:
     // The box whose handler stores a text: the box before it in tab order.
     TFlatCheckBox* Owner() const { return owner_; }
     bool Controls(const TWindow& window) const { return &control_ == &window; }
+    // Whether a person could change it: neither it nor a window it stands in
+    // is disabled.
+    bool Reachable() const;
 
 private:
     TKind kind_;

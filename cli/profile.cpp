@@ -1,13 +1,13 @@
 #include "cli/profile.h"
 
 #include "cli/text.h"
+#include "cli/utf8.h"
 
 #include <map>
 
 namespace {
 
 const char* const VersionLead = "; Tavrel ";
-const char* const Utf8Mark = "\xEF\xBB\xBF";
 
 // Tabs are text; other control characters are not, whatever the code page.
 bool HoldsBinary(const std::string& line) {
@@ -29,7 +29,7 @@ std::string VersionNamed(const std::string& line) {
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
-    size_t start = text.compare(0, 3, Utf8Mark) == 0 ? 3 : 0;
+    size_t start = StartsWithUtf8Mark(text) ? 3 : 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
@@ -113,9 +113,9 @@ TProfile ParseProfile(const std::string& text, const std::string& ourVersion) {
     return profile;
 }
 
-std::string ProfileText(const TProfile& profile, const std::string& ourVersion) {
-    std::string text = std::string(VersionLead) + ourVersion +
-                       " profile. One [page] per page, one line per control: ticked or cleared, "
+std::string ProfileText(const TProfile& profile, const std::string& ourVersion, const std::string& encoding) {
+    std::string text = std::string(VersionLead) + ourVersion + " profile " + encoding +
+                       ". One [page] per page, one line per control: ticked or cleared, "
                        "a delay in seconds, or a text.\r\n";
     for (const TProfilePage& page : profile.Pages) {
         text += "\r\n[" + page.Title + "]\r\n";

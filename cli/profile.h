@@ -9,7 +9,7 @@
 // section per page, named by its title, and one line per control, named by
 // its caption:
 //
-//   ; Tavrel 1.0.0.0 profile ...
+//   ; Tavrel 1.0.0.0 profile in ANSI code page 1252. ...
 //   [Desktop Access]
 //   Hide Desktop Icons=ticked
 //
@@ -50,8 +50,9 @@ const size_t LongestProfileLine = 1024;
 // ours.
 TProfile ParseProfile(const std::string& text, const std::string& ourVersion);
 
-// The text of a profile, its first line naming our version.
-std::string ProfileText(const TProfile& profile, const std::string& ourVersion);
+// The text of a profile, its first line naming our version and the
+// encoding ("in UTF-8").
+std::string ProfileText(const TProfile& profile, const std::string& ourVersion, const std::string& encoding);
 
 // Compares dotted versions by their numbers; a missing part counts as 0.
 int CompareVersions(const std::string& left, const std::string& right);

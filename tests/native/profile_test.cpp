@@ -80,8 +80,8 @@ TEST(Profile, ReadsBackWhatItWrites) {
     written.Pages.push_back({0, "Desktop Access", {{0, "Hide All Desktop Icons", "ticked"}, {0, "A", "cleared"}}});
     written.Pages.push_back({0, "Internet Access", {}});
     written.Pages.push_back({0, "Windows Logon", {{0, "Caption", " two  spaces ; and = signs "}, {0, "Text", ""}}});
-    const std::string text = ProfileText(written, Ours);
-    EXPECT_EQ(text.rfind("; Tavrel 1.0.0.0 ", 0), 0u) << text;
+    const std::string text = ProfileText(written, Ours, "in UTF-8");
+    EXPECT_EQ(text.rfind("; Tavrel 1.0.0.0 profile in UTF-8. ", 0), 0u) << text;
     const TProfile read = ParseProfile(text, Ours);
     ASSERT_EQ(read.Pages.size(), written.Pages.size());
     for (size_t p = 0; p < read.Pages.size(); ++p) {

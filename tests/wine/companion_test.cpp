@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <random>
 #include <set>
@@ -129,7 +130,7 @@ std::string RandomProfile(std::mt19937& random) {
             written.Entries.push_back({0, ProfileName(control), RandomValue(control, random)});
         profile.Pages.push_back(written);
     }
-    return ProfileText(profile, TAVREL_VERSION_TEXT);
+    return ProfileText(profile, TAVREL_VERSION_TEXT, "in ASCII");
 }
 
 // Everything the pages store, read from outside the program: every value and
@@ -352,6 +353,10 @@ TEST(Companion, RefusesABadProfileWithItsLineAndStoresNothing) {
          "2: the line holds binary data, not text"},
         {"a newer version", "; Tavrel 99.0.0.0 profile\n[Windows Logon]\nForce Alpha Passwords=ticked\n",
          "1: the profile was written by Tavrel 99.0.0.0, newer than this one"},
+        {"a character the code page lacks", "[Windows Logon]\nCaption=\xCE\xA9\xCE\xBC\xCE\xAD\xCE\xB3\xCE\xB1\n",
+         "2: the character U+03A9 is not in this machine's code page (1252)"},
+        {"the UTF-8 mark before other bytes", "\xEF\xBB\xBF[Windows Logon]\nLogon Must be Validated=ticked\nText=f\xFCr\n",
+         "3: the file begins as UTF-8, but this line is not UTF-8"},
     };
     NewMachine();
     // Some values are stored already, so that a load that ran would show.
@@ -393,6 +398,100 @@ TEST(Companion, ANewNoticeIsStoredWhileItsBoxStaysTicked) {
     for (const options::TStore& store : options::StoresOf("logondialog"))
         stored.push_back(reg::Read(HKEY_LOCAL_MACHINE, store.Key, store.Name).Text());
     EXPECT_EQ(stored, (std::vector<std::string>{"Second", "Kept"}));
+}
+
+// A notice as the registry's Unicode functions read it.
+std::wstring StoredNotice(const char* name) {
+    const options::TStore store = options::StoresOf("logondialog").front();
+    HKEY key = nullptr;
+    std::wstring text(512, L'\0');
+    DWORD size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, store.Key.substr(1).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return L"-";
+    const std::wstring wideName(name, name + std::strlen(name));
+    const LONG read = RegQueryValueExW(key, wideName.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&text[0]), &size);
+    RegCloseKey(key);
+    if (read != ERROR_SUCCESS) return L"-";
+    text.resize(size / sizeof(wchar_t));
+    while (!text.empty() && text.back() == L'\0') text.pop_back();
+    return text;
+}
+
+// A drive letter while every drive is hidden, and a notice whose box ends
+// cleared, store nothing: apply and its dry run neither set nor report them.
+TEST(Companion, ReportsOnlyWhatIsStored) {
+    struct TCase {
+        const char* What;
+        std::string Profile;
+        std::string Changes;  // the change lines of apply and of its dry run
+    };
+    const TCase cases[] = {
+        {"letters while every drive is hidden", "[Drives Access]\nHide All Drives on Computer=ticked\nA=ticked\nC=ticked\n",
+         "Drives Access: Hide All Drives on Computer: cleared -> ticked\n"},
+        {"letters while they stay hidden", "[Drives Access]\nHide All Drives on Computer=ticked\nZ=ticked\n", ""},
+        {"letters once drives are shown again", "[Drives Access]\nHide All Drives on Computer=cleared\nZ=ticked\n",
+         "Drives Access: Hide All Drives on Computer: ticked -> cleared\nDrives Access: Z: cleared -> ticked\n"},
+        {"a notice whose box stays cleared", "[Windows Logon]\nDisplay Notice Dialog At Logon=cleared\nCaption=Unseen\n", ""},
+        {"a notice whose box is ticked", "[Windows Logon]\nDisplay Notice Dialog At Logon=ticked\nCaption=Seen\n",
+         "Windows Logon: Caption: \"Warning - This is a Protected System.\" -> \"Seen\"\n"
+         "Windows Logon: Display Notice Dialog At Logon: cleared -> ticked\n"},
+    };
+    NewMachine();
+    const std::string file = TempFile("stored-only.txt");
+    for (const TCase& c : cases) {  // each on the machine the one before left
+        SCOPED_TRACE(c.What);
+        profile::WriteBehindProgram(file, c.Profile);
+        const TRun dry = Companion({"apply", file, "--dry-run"});
+        const TRun real = Companion({"apply", file});
+        EXPECT_EQ(real.Status, ExitStored) << Joined(real.Errors);
+        EXPECT_EQ(Joined(Changes(dry.Output)), c.Changes);
+        EXPECT_EQ(Joined(Changes(real.Output)), c.Changes);
+    }
+    const options::TStore drives = options::StoresOf("hidealldrives").front();
+    EXPECT_EQ(reg::Read(options::RootOf(drives), drives.Key, drives.Name).Dword(), 1u << 25) << "Z alone";
+    EXPECT_EQ(StoredNotice("LegalNoticeCaption"), L"Seen");
+}
+
+// A notice from a profile Notepad saved as UTF-8, with its mark or without,
+// or as ANSI, is stored as the same characters; an export carries them to
+// another machine.
+TEST(Companion, ANoticeIsStoredAsTheSameCharactersWhateverTheProfilesEncoding) {
+    ASSERT_EQ(GetACP(), 1252u) << "the cases are written for Windows-1252";
+    struct TCase {
+        const char* What;
+        std::string Text;      // the Text line's value, as the profile holds it
+        std::wstring Stored;   // as the registry reads it
+        const char* Exported;  // the encoding export names
+    };
+    const std::string utf8 = "Achtung: gesch\xC3\xBCtzt \xE2\x80\x93 nur f\xC3\xBCr Befugte";
+    const std::wstring characters = L"Achtung: gesch\u00FCtzt \u2013 nur f\u00FCr Befugte";
+    const TCase cases[] = {
+        {"UTF-8 with its mark", "\xEF\xBB\xBF" + utf8, characters, "ANSI code page 1252"},
+        {"UTF-8 without a mark", utf8, characters, "ANSI code page 1252"},
+        {"ANSI", "Achtung: gesch\xFCtzt \x96 nur f\xFCr Befugte", characters, "ANSI code page 1252"},
+        // Stored as the bytes C3 BC, which would read back as UTF-8 "\u00FC".
+        {"a text whose ANSI bytes read as UTF-8", "\xEF\xBB\xBF\xC3\x83\xC2\xBC", L"\u00C3\u00BC", "UTF-8"},
+    };
+    const std::string file = TempFile("encoded.txt");
+    const std::string exported = TempFile("encoded-export.txt");
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        const bool marked = c.Text.rfind("\xEF\xBB\xBF", 0) == 0;
+        const std::string text = marked ? c.Text.substr(3) : c.Text;
+        NewMachine();
+        profile::WriteBehindProgram(file, std::string(marked ? "\xEF\xBB\xBF" : "") +
+                                              "[Windows Logon]\r\nDisplay Notice Dialog At Logon=ticked\r\nText=" +
+                                              text + "\r\n");
+        const TRun applied = Companion({"apply", file});
+        EXPECT_EQ(applied.Status, ExitStored) << Joined(applied.Errors);
+        EXPECT_EQ(StoredNotice("LegalNoticeText"), c.Stored);
+
+        ASSERT_EQ(Companion({"export", exported}).Status, ExitStored);
+        const std::string written = profile::ReadAll(exported);
+        EXPECT_NE(written.find(std::string(" profile in ") + c.Exported + ". "), std::string::npos) << written.substr(0, 80);
+        NewMachine();
+        EXPECT_EQ(Companion({"apply", exported}).Status, ExitStored);
+        EXPECT_EQ(StoredNotice("LegalNoticeText"), c.Stored) << "after the export";
+    }
 }
 
 // Refuses to store one registry value by name, and stores every other.
