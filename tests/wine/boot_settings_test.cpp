@@ -4,6 +4,7 @@
 
 #include "harness.h"
 #include "option_controls.h"
+#include "windows_9x.h"
 
 #include <optional>
 
@@ -24,6 +25,7 @@ std::vector<options::TStore> BootRows() {
 
 // The entry as the platform reads it from a boot file.
 std::string Entry(const std::string& name, const std::string& file = BootFilePath) {
+    win9x::SettleProfileCache();
     char text[256] = {};
     GetPrivateProfileStringA("options", name.c_str(), Missing.c_str(), text, sizeof(text), file.c_str());
     return text;

@@ -3,6 +3,7 @@
 #include "pages/key_paths.h"
 #include "profile_files.h"
 #include "registry_page_checks.h"
+#include "windows_9x.h"
 
 #include <optional>
 
@@ -40,6 +41,7 @@ const std::string Missing = "<missing>";
 
 // The applet's entry as the platform reads it.
 std::string AppletEntry(const std::string& applet) {
+    win9x::SettleProfileCache();
     char text[256] = {};
     GetPrivateProfileStringA("don't load", applet.c_str(), Missing.c_str(), text, sizeof(text), "control.ini");
     return text;

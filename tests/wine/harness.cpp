@@ -1,6 +1,7 @@
 #include "harness.h"
 
 #include "profile_files.h"
+#include "windows_9x.h"
 
 #include "widgets/section_rows.h"
 
@@ -322,6 +323,7 @@ void ResetMachine() {
     SetFileAttributesA(controlIni.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(controlIni.c_str());
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, nullptr);  // drop the platform's cached copies
+    win9x::ForgetProfileCache();
 }
 
 // ---- refusals

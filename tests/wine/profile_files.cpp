@@ -1,6 +1,7 @@
 #include "profile_files.h"
 
 #include "pages/key_paths.h"
+#include "windows_9x.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,7 @@ void WriteBehindProgram(const std::string& path, const std::string& content) {
 }
 
 std::string ReadAll(const std::string& path) {
+    win9x::SettleProfileCache();
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return "";

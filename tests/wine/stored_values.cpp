@@ -1,6 +1,7 @@
 #include "stored_values.h"
 
 #include "harness.h"
+#include "windows_9x.h"
 
 #include <cstring>
 
@@ -47,6 +48,7 @@ std::string Lower(std::string text) {
 // The whole text, however long: the buffer grows until the text fits.
 TStored ReadEntry(const std::string& path, const std::string& section, const std::string& name) {
     static const char* const absent = "\x01<absent>\x01";
+    win9x::SettleProfileCache();
     std::vector<char> buffer(4096);
     for (;;) {
         const DWORD size = static_cast<DWORD>(buffer.size());

@@ -1,5 +1,6 @@
 #include "machine_guard.h"
 #include "other_process.h"
+#include "windows_9x.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -17,5 +18,6 @@ int main(int argc, char** argv) {
     InitCommonControlsEx(&controls);
     // Clicks of a test follow each other quickly; only DoubleClickAt means a double click.
     TDoubleClickTimeForTests quickClicks(1);
+    if (win9x::Active()) win9x::Install();
     return RUN_ALL_TESTS();
 }
