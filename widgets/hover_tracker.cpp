@@ -7,10 +7,11 @@ const UINT_PTR HoverTimerId = 1;
 const UINT HoverIntervalMs = 100;
 }  // namespace
 
+// A hidden top-level window: message-only windows came with Windows 2000.
 class THoverTracker::TTimerWindow : public TWindow {
 public:
     explicit TTimerWindow(THoverTracker& tracker) : tracker_(tracker) {
-        CreateHandle({nullptr, "", 0, 0, {}, HWND_MESSAGE});
+        CreateHandle({nullptr, "", WS_POPUP, WS_EX_TOOLWINDOW, {}, nullptr});
     }
 
 protected:
@@ -45,8 +46,9 @@ void THoverTracker::MouseMoved(THoverTarget& target) {
     if (!GetActiveWindow()) return;
     StopTimer();
     tracked_ = &target;
-    StartTimer();
+    // Lit first: a timer that cannot start must not cost the click.
     target.MouseEntered();
+    StartTimer();
 }
 
 void THoverTracker::Tick() {

@@ -1,5 +1,6 @@
 #include "windows_9x.h"
 
+#include "app/application.h"
 #include "base/later_functions.h"
 #include "cli/text.h"
 #include "store/store_platform.h"
@@ -203,6 +204,10 @@ LRESULT CALLBACK CreateAsWindows95(int code, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void Install() {
+    // Windows 95 has the bitmap "MS Sans Serif" installed; a Wine whose
+    // packaging misses its font folder has it only by the program's private
+    // load, made here before that load goes missing.
+    Application().Font("MS Sans Serif", 11);
     for (const TLaterFunction& function : LaterFunctions())
         if (!function.OnWindows95) TreatAsMissing(function.Name);
     MessageOnlyParent();  // found before the hook refuses the probe
