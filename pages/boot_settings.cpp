@@ -25,6 +25,12 @@ std::string BootDirectory() {
     return directory.empty() ? BootDrive : directory;
 }
 
+// The file as it is on the disk, its attributes free to change.
+void UpdateBootFile(const std::string& fileName) {
+    TIniFile file(fileName);
+    file.UpdateFile();
+}
+
 void StoreBootEntry(const char* entry, const std::string& value) {
     TIniFile file(BootFile());
     file.WriteString(BootSection, entry, value);
@@ -107,6 +113,7 @@ void TBootSettingsPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
 // C:\msdos.sys; the button ends disabled whatever they did.
 void TBootSettingsPage::PageLoader() {
     const std::string fileName = BootDirectory() + "msdos.sys";
+    UpdateBootFile(fileName);
     FileSetAttr(fileName, 0);
     TIniFile file(fileName);
     LoadBootFlag(file, "BootGui", "1", "1", enabootgui);
@@ -176,6 +183,7 @@ void TBootSettingsPage::menudelayChange() {
 // No broadcast: the boot loader reads the file at the next start.
 void TBootSettingsPage::bapplyboot1Click() {
     bapplyboot1.Disable();
+    UpdateBootFile(BootFile());
     FileSetAttr(BootFile(), ProtectedFile);
     ShowRebootNotice(BootNotice);
 }

@@ -79,6 +79,7 @@ void TControlPanelsPage::PageLoader() {
         LoadFlag(registry, "NoNetSetup", disnetworkcpl);
     }
     TIniFile file(ControlIni);
+    file.UpdateFile();  // what is on the disk, not a copy 9x kept
     LoadApplet(file, "desk.cpl", disdisplaycpl);
     LoadApplet(file, "password.cpl", dispasswordcpl);
     LoadApplet(file, "netcpl.cpl", disnetworkcpl);

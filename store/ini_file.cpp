@@ -26,6 +26,9 @@ void TIniFile::DeleteKey(const std::string& section, const std::string& entry) {
     StorePlatform().WriteProfileString(section.c_str(), entry.c_str(), nullptr, fileName_.c_str());
 }
 
+// The flushing call returns 0 on 9x whatever happens: no failure.
+void TIniFile::UpdateFile() { StorePlatform().WriteProfileString(nullptr, nullptr, nullptr, fileName_.c_str()); }
+
 DWORD FileSetAttr(const std::string& path, DWORD attributes) {
     return StorePlatform().SetAttributes(path.c_str(), attributes) ? 0 : GetLastError();
 }

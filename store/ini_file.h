@@ -6,8 +6,10 @@
 
 // One profile file, by the name the caller gives: a bare name such as
 // "control.ini" is found by the platform in the Windows directory. Every
-// operation is one call of the platform's profile functions on that file;
-// nothing is cached.
+// operation is one call of the platform's profile functions on that file.
+// Windows 95, 98 and ME keep the most recently used file in a cache of the
+// system's, written to the disk at a moment of its choosing, or by
+// UpdateFile.
 class TIniFile {
 public:
     explicit TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
@@ -23,6 +25,12 @@ public:
     void WriteString(const std::string& section, const std::string& entry, const std::string& value);
     // Removes the entry; a missing entry or a refusal goes unreported.
     void DeleteKey(const std::string& section, const std::string& entry);
+    // Writes the system's cached copy of the file to the disk and drops it,
+    // so that the next read reads the disk: before the file's attributes
+    // change (9x loses a write into a read-only file without a word) and
+    // before a page shows what is stored. Where nothing is cached, nothing
+    // happens.
+    void UpdateFile();
 
 private:
     std::string fileName_;
