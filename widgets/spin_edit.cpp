@@ -29,8 +29,12 @@ void TSpinEdit::Create(HWND parent, const std::string& hint, const TBounds& boun
     // arrow keys keep their plain edit meaning.
     upDown_ = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, Handle(), nullptr,
                               GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(upDown_, UDM_SETRANGE32, static_cast<WPARAM>(-1), 1);
-    SendMessageA(upDown_, UDM_SETPOS32, 0, 0);
+    // The arrows step from -1 to 1 around 0. The 16-bit messages: every
+    // version of the library has them, while the 32-bit ones came with 4.71
+    // and 5.80, and an older up-down kept its default range, 100 down to 0,
+    // in which the up arrow steps down.
+    SendMessageA(upDown_, UDM_SETRANGE, 0, MAKELPARAM(1, -1));
+    ResetUpDown();
     PlaceUpDown();
 }
 
@@ -42,6 +46,8 @@ void TSpinEdit::PlaceUpDown() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageA(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, UpDownWidth));
 }
+
+void TSpinEdit::ResetUpDown() { SendMessageA(upDown_, UDM_SETPOS, 0, MAKELPARAM(0, 0)); }
 
 int32_t TSpinEdit::Value() const { return StrToInt(Text()); }
 
@@ -107,7 +113,7 @@ LRESULT TSpinEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_VSCROLL:
         if (reinterpret_cast<HWND>(lParam) == upDown_) {
-            SendMessageA(upDown_, UDM_SETPOS32, 0, 0);
+            ResetUpDown();
             return 0;
         }
         break;

@@ -42,6 +42,7 @@ private:
     void RaiseChange();
     void Leave(HWND focusTo);
     void PlaceUpDown();
+    void ResetUpDown();
 
     HWND upDown_ = nullptr;  // a child of the field, destroyed with it
     bool showingNumber_ = false;
