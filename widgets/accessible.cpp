@@ -20,14 +20,15 @@ namespace {
 struct TAccessibilityLibrary {
     decltype(&CreateStdAccessibleObject) CreateStandardObject = nullptr;
     decltype(&LresultFromObject) ResultFromObject = nullptr;
-    decltype(&CoInitializeEx) InitializeCom = nullptr;
+    decltype(&CoInitializeEx) InitializeComEx = nullptr;
+    decltype(&CoInitialize) InitializeCom = nullptr;
     decltype(&CoUninitialize) UninitializeCom = nullptr;
     decltype(&SysAllocStringLen) AllocateString = nullptr;
     decltype(&SysFreeString) FreeString = nullptr;
 
     bool Loaded() const {
-        return CreateStandardObject && ResultFromObject && InitializeCom && UninitializeCom && AllocateString &&
-               FreeString;
+        return CreateStandardObject && ResultFromObject && (InitializeComEx || InitializeCom) && UninitializeCom &&
+               AllocateString && FreeString;
     }
 };
 
@@ -36,7 +37,10 @@ TAccessibilityLibrary LoadAccessibilityLibrary() {
     library.CreateStandardObject =
         LaterFunction<decltype(library.CreateStandardObject)>("oleacc.dll", "CreateStdAccessibleObject");
     library.ResultFromObject = LaterFunction<decltype(library.ResultFromObject)>("oleacc.dll", "LresultFromObject");
-    library.InitializeCom = LaterFunction<decltype(library.InitializeCom)>("ole32.dll", "CoInitializeEx");
+    // Windows 95 has CoInitializeEx only with DCOM95; CoInitialize, which
+    // every ole32 has, joins the same single-threaded apartment.
+    library.InitializeComEx = LaterFunction<decltype(library.InitializeComEx)>("ole32.dll", "CoInitializeEx");
+    library.InitializeCom = LaterFunction<decltype(library.InitializeCom)>("ole32.dll", "CoInitialize");
     library.UninitializeCom = LaterFunction<decltype(library.UninitializeCom)>("ole32.dll", "CoUninitialize");
     library.AllocateString = LaterFunction<decltype(library.AllocateString)>("oleaut32.dll", "SysAllocStringLen");
     library.FreeString = LaterFunction<decltype(library.FreeString)>("oleaut32.dll", "SysFreeString");
@@ -61,7 +65,9 @@ public:
     bool Join() {
         if (!tried_) {
             tried_ = true;
-            joined_ = SUCCEEDED(Library().InitializeCom(nullptr, COINIT_APARTMENTTHREADED));
+            const TAccessibilityLibrary& library = Library();
+            joined_ = SUCCEEDED(library.InitializeComEx ? library.InitializeComEx(nullptr, COINIT_APARTMENTTHREADED)
+                                                        : library.InitializeCom(nullptr));
         }
         return joined_;
     }

@@ -185,12 +185,16 @@ HHOOK creationHook = nullptr;
 
 // Message-only windows came with Windows 2000 ("Message-Only Windows";
 // CreateWindowEx: "HWND_MESSAGE ... Windows 2000"): 95, 98, ME and NT 4
-// create none. Up-downs are made as comctl32 before 4.71 makes them.
+// create none. Only the program's own are refused: this Wine's libraries
+// (COM's apartment window) make theirs as the Windows they copy does.
+// Up-downs are made as comctl32 before 4.71 makes them.
 LRESULT CALLBACK CreateAsWindows95(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
         HWND window = reinterpret_cast<HWND>(wParam);
-        const HWND parent = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->hwndParent;
-        if (parent == HWND_MESSAGE || (parent && parent == MessageOnlyParent())) return 1;
+        const CREATESTRUCTA& creation = *reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        const bool messageOnly =
+            creation.hwndParent == HWND_MESSAGE || (creation.hwndParent && creation.hwndParent == MessageOnlyParent());
+        if (messageOnly && creation.hInstance == GetModuleHandleA(nullptr)) return 1;
         char className[64] = {};
         GetClassNameA(window, className, sizeof(className));
         if (LowerCase(className) == LowerCase(UPDOWN_CLASSA)) {
