@@ -7,6 +7,7 @@
 #include "cli/code_page.h"
 #include "cli/page_settings.h"
 #include "cli/profile.h"
+#include "cli/run_log.h"
 #include "cli/session.h"
 #include "cli/text_file.h"
 #include "store/ini_file.h"
@@ -24,7 +25,9 @@ const char* const HelpText =
     "  tavrelctl apply FILE --dry-run   prints what apply would change; stores nothing\n"
     "  tavrelctl --help\n"
     "\n"
-    "PAGE is a page's title (\"Boot Settings\") or number (1 to 13).\n"
+    "PAGE is a page's title (\"Boot Settings\") or number (1 to 13). With\n"
+    "--log LOG, any command also appends every line it prints, errors\n"
+    "included, to LOG, under the date and the machine's name.\n"
     "\n"
     "A profile is a text file: one [page title] per page, then one line per\n"
     "control, its caption, \"=\" and its state: ticked or cleared, a delay in\n"
@@ -108,9 +111,7 @@ int Usage(TConsole& console, const std::string& fault) {
     return ExitBadProfile;
 }
 
-}  // namespace
-
-int RunCompanion(const std::vector<std::string>& arguments, TConsole& console) {
+int RunCommand(const std::vector<std::string>& arguments, TConsole& console) {
     if (arguments.empty()) return Usage(console, "no command given");
     const std::string& command = arguments[0];
     if (command == "--help" || command == "-h" || command == "/?" || command == "help") {
@@ -130,4 +131,43 @@ int RunCompanion(const std::vector<std::string>& arguments, TConsole& console) {
         return Usage(console, "apply takes one file, and --dry-run");
     }
     return Usage(console, "unknown command \"" + command + "\"");
+}
+
+// Whatever goes wrong is printed, and logged, as the error box shows it.
+int RunCaught(const std::vector<std::string>& arguments, TConsole& console) {
+    try {
+        return RunCommand(arguments, console);
+    } catch (const std::exception& error) {
+        console.Err("tavrelctl: " + ErrorBoxText(error.what()));
+        return ExitNotStored;
+    }
+}
+
+}  // namespace
+
+int RunCompanion(const std::vector<std::string>& arguments, TConsole& console) {
+    std::vector<std::string> command;
+    std::string log;
+    std::string commandLine = "tavrelctl";
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        commandLine += " " + arguments[i];
+        if (arguments[i] != "--log") {
+            command.push_back(arguments[i]);
+        } else if (i + 1 < arguments.size()) {
+            log = arguments[++i];
+            commandLine += " " + log;
+        } else {
+            return Usage(console, "--log takes a file");
+        }
+    }
+    if (log.empty()) return RunCaught(command, console);
+    TRunLog logged(console, log);
+    if (!logged.Opened()) {
+        console.Err("tavrelctl: " + ErrorBoxText(FormatText(UnableToWriteMessage, log)));
+        return ExitNotStored;
+    }
+    logged.Head(commandLine);
+    const int status = RunCaught(command, logged);
+    logged.Tail(status);
+    return status;
 }

@@ -17,5 +17,6 @@ const int ExitNotStored = 1;    // a value could not be stored or read; the rest
 const int ExitBadProfile = 2;   // a bad profile or command line; nothing was stored
 
 // Runs one command line of tavrelctl, its arguments after the program's
-// name: show, export, apply, apply --dry-run or --help.
+// name: show, export, apply, apply --dry-run or --help, each with --log
+// LOG. Every error is printed, none raised.
 int RunCompanion(const std::vector<std::string>& arguments, TConsole& console);

@@ -1,9 +1,7 @@
 #include "app/application.h"
-#include "base/error_text.h"
 #include "cli/companion.h"
 
 #include <cstdio>
-#include <exception>
 
 namespace {
 
@@ -28,10 +26,5 @@ private:
 int main(int argc, char** argv) {
     Application().SetTitle("Tavrel");
     TStandardConsole console;
-    try {
-        return RunCompanion(std::vector<std::string>(argv + 1, argv + argc), console);
-    } catch (const std::exception& error) {
-        console.Err("tavrelctl: " + ErrorBoxText(error.what()));
-        return ExitNotStored;
-    }
+    return RunCompanion(std::vector<std::string>(argv + 1, argv + argc), console);
 }

@@ -554,6 +554,60 @@ TEST(Companion, AnswersHelpAndRefusesAWrongCommandLine) {
     }
 }
 
+// COMMAND.COM of Windows 9x redirects no standard error: the log is a logon
+// script's only record of what went wrong.
+TEST(Companion, ALogKeepsEveryLineOfEveryRunUnderItsDateAndMachine) {
+    NewMachine();
+    const std::string log = TempFile("run.log");
+    const std::string good = TempFile("good.txt");
+    const std::string bad = TempFile("bad.txt");
+    DeleteFileA(log.c_str());
+    profile::WriteBehindProgram(good, "[Windows Logon]\nLogon Must be Validated=ticked\n");
+    profile::WriteBehindProgram(bad, "[Windows Logon]\nForce Alpha Passwords=yes\n");
+    EXPECT_EQ(Companion({"apply", good, "--log", log}).Status, ExitStored);
+    const TRun refused = Companion({"--log", log, "apply", bad});
+    EXPECT_EQ(refused.Status, ExitBadProfile);
+    EXPECT_EQ(refused.Errors.size(), 1u) << "still printed";
+
+    char machine[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD size = sizeof(machine);
+    ASSERT_TRUE(GetComputerNameA(machine, &size));
+    const std::vector<std::string> expected = {
+        "----  " + std::string(machine) + ": tavrelctl apply " + good + " --log " + log,
+        "Windows Logon: Logon Must be Validated: cleared -> ticked",
+        "Windows Logon: Apply Changes: Changes will take effect at next Boot.",
+        "1 control changed on 1 page.",
+        "---- exit status 0",
+        "----  " + std::string(machine) + ": tavrelctl --log " + log + " apply " + bad,
+        bad + ":2: Force Alpha Passwords: \"yes\" is neither ticked nor cleared",
+        "---- exit status 2",
+    };
+    const std::string text = profile::ReadAll(log);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), std::count(text.begin(), text.end(), '\r'))
+        << "DOS line ends";
+    std::vector<std::string> lines = profile::Lines(text);
+    ASSERT_EQ(lines.size(), expected.size()) << text;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        std::string line = lines[i];
+        if (line.rfind("---- 2", 0) == 0 && line.size() > 24 && line[9] == '-' && line[18] == ':')
+            line.erase(5, 19);  // "YYYY-MM-DD hh:mm:ss"
+        EXPECT_EQ(line, expected[i]);
+    }
+}
+
+TEST(Companion, ALogThatCannotBeWrittenStoresNothing) {
+    NewMachine();
+    const std::string nowhere = TempFile("no such folder\\run.log");
+    const std::string file = TempFile("logged.txt");
+    profile::WriteBehindProgram(file, "[Windows Logon]\nLogon Must be Validated=ticked\n");
+    const TRun run = Companion({"apply", file, "--log", nowhere});
+    EXPECT_EQ(run.Status, ExitNotStored);
+    EXPECT_EQ(Joined(run.Errors), "tavrelctl: Unable to write to " + nowhere + ".\n");
+    const options::TStore validated = options::StoresOf("validlogon").front();
+    EXPECT_FALSE(reg::Read(HKEY_LOCAL_MACHINE, validated.Key, validated.Name).Exists) << "a page was applied";
+    EXPECT_EQ(Companion({"apply", file, "--log"}).Status, ExitBadProfile);
+}
+
 TEST(Companion, AnExportThatCannotBeWrittenLoadsNoPage) {
     NewMachine();
     const std::string nowhere = TempFile("no such folder\\profile.txt");
