@@ -3,7 +3,6 @@
 #include "app/version.h"
 #include "base/exceptions.h"
 #include "cli/code_page.h"
-#include "cli/dry_run_store.h"
 #include "cli/nearest_name.h"
 #include "cli/page_settings.h"
 #include "cli/profile.h"
@@ -65,10 +64,22 @@ std::vector<TPagePlan> Plan(TSession& session, const TProfile& profile) {
     return plans;
 }
 
+std::string Summary(int controls, int pages, bool dryRun) {
+    const std::string counts = std::to_string(controls) + (controls == 1 ? " control" : " controls");
+    const std::string where = std::to_string(pages) + (pages == 1 ? " page" : " pages");
+    if (dryRun) return counts + " would change on " + where + "; nothing was stored (dry run).";
+    return counts + " changed on " + where + ".";
+}
+
 class TPageApply {
 public:
-    TPageApply(TSession& session, TConsole& console, TOptionPage& page, const TPagePlan& plan)
-        : session_(session), console_(console), page_(page), plan_(plan), settings_(PageSettings(page)) {}
+    TPageApply(TSession& session, TConsole& console, TOptionPage& page, const TPagePlan& plan, bool notices)
+        : session_(session),
+          console_(console),
+          page_(page),
+          plan_(plan),
+          settings_(PageSettings(page)),
+          notices_(notices) {}
 
     // The controls that changed.
     int Run() {
@@ -79,7 +90,7 @@ public:
         // Also when nothing changed: the loader may have left the page's
         // store open (the boot file without its protecting attributes).
         TFlatButton& button = ApplyButtonOf(page_);
-        session_.services.ShowNotices(changed_ > 0);
+        session_.services.ShowNotices(notices_ && changed_ > 0);
         if (button.OnClick) Try([&] { button.OnClick(); });
         return changed_;
     }
@@ -145,12 +156,14 @@ private:
     TOptionPage& page_;
     const TPagePlan& plan_;
     std::vector<TPageSetting> settings_;
+    bool notices_;
     int changed_ = 0;
 };
 
 }  // namespace
 
-int Apply(const std::string& file, bool dryRun, TConsole& console) {
+int Apply(const std::string& file, TApplyMode mode, TConsole& console) {
+    const bool dryRun = mode != TApplyMode::Store;
     std::string why;
     std::optional<std::string> text = ReadWholeFile(file, why);
     if (!text) {
@@ -166,22 +179,16 @@ int Apply(const std::string& file, bool dryRun, TConsole& console) {
         return ExitBadProfile;
     }
 
-    std::optional<TDryRunStore> dryRunStore;
-    if (dryRun) dryRunStore.emplace();
     int controls = 0;
     int pages = 0;
     for (const TPagePlan& plan : plans) {
         TOptionPage& page = session.Page(plan.Page);
         if (!session.Load(page)) continue;
-        int changed = TPageApply(session, console, page, plan).Run();
+        int changed = TPageApply(session, console, page, plan, mode != TApplyMode::Check).Run();
         controls += changed;
         pages += changed ? 1 : 0;
     }
-    const std::string counts = std::to_string(controls) + (controls == 1 ? " control" : " controls");
-    const std::string where = std::to_string(pages) + (pages == 1 ? " page" : " pages");
-    if (dryRun)
-        console.Out(counts + " would change on " + where + "; nothing was stored (dry run).");
-    else
-        console.Out(counts + " changed on " + where + ".");
-    return session.services.Failed() ? ExitNotStored : ExitStored;
+    if (mode != TApplyMode::Check) console.Out(Summary(controls, pages, dryRun));
+    if (session.services.Failed()) return ExitNotStored;
+    return mode == TApplyMode::Check && controls ? ExitDiffers : ExitStored;
 }

@@ -17,10 +17,11 @@
 namespace {
 
 const char* const HelpText =
-    "tavrelctl: shows, exports and applies the settings of every page of Tavrel\n"
+    "tavrelctl: shows, exports, checks and applies the settings of every page of Tavrel\n"
     "\n"
     "  tavrelctl show [PAGE...]         each page as the window shows it once selected\n"
     "  tavrelctl export FILE            every page's settings into a profile\n"
+    "  tavrelctl check FILE             prints each control that is not as the profile says\n"
     "  tavrelctl apply FILE             sets every control the profile names, as clicks do\n"
     "  tavrelctl apply FILE --dry-run   prints what apply would change; stores nothing\n"
     "  tavrelctl --help\n"
@@ -39,14 +40,14 @@ const char* const HelpText =
     "Apply Changes step; the notice is printed where something changed.\n"
     "The whole profile is checked first: a bad one stores nothing.\n"
     "\n"
-    "show and export store what selecting a page in the window stores: a\n"
-    "value that is missing is created with the value that shows as cleared,\n"
-    "and C:\\msdos.sys loses its read-only, hidden and system attributes until\n"
-    "an apply, or Apply Changes on the Boot Settings page, sets them again.\n"
+    "show, export, check and a dry run store nothing: they load each page as\n"
+    "selecting it does, with every write that would make kept in memory.\n"
+    "check prints the line apply would print for each control that differs.\n"
     "\n"
-    "Exit status: 0 everything was stored; 1 a value could not be stored or\n"
-    "read (each error is printed, the other pages are still done); 2 a bad\n"
-    "profile or command line, and nothing was stored.\n";
+    "Exit status: 0 everything was stored (check: the machine is as the\n"
+    "profile says); 1 a value could not be stored or read (each error is\n"
+    "printed, the other pages are still done); 2 a bad profile or command\n"
+    "line, and nothing was stored; 3 (check) a control differs.\n";
 
 // The page as selecting it shows it; none when its loader failed (the error
 // is printed).
@@ -65,7 +66,7 @@ std::vector<int> AllPages() {
 }
 
 int Show(const std::vector<std::string>& names, TConsole& console) {
-    TSession session(console, false);
+    TSession session(console, true);
     std::vector<int> pages;
     for (const std::string& name : names) {
         int number = session.PageNamed(name);
@@ -93,7 +94,7 @@ int Export(const std::string& file, TConsole& console) {
         console.Err(refused);
         return ExitNotStored;
     }
-    TSession session(console, false);
+    TSession session(console, true);
     TProfile profile;
     for (int number : AllPages())
         if (std::optional<TProfilePage> page = LoadedPage(session, number)) profile.Pages.push_back(*page);
@@ -125,10 +126,14 @@ int RunCommand(const std::vector<std::string>& arguments, TConsole& console) {
         return Export(rest[0], console);
     }
     if (command == "apply") {
-        if (rest.size() == 1) return Apply(rest[0], false, console);
-        if (rest.size() == 2 && rest[1] == "--dry-run") return Apply(rest[0], true, console);
-        if (rest.size() == 2 && rest[0] == "--dry-run") return Apply(rest[1], true, console);
+        if (rest.size() == 1) return Apply(rest[0], TApplyMode::Store, console);
+        if (rest.size() == 2 && rest[1] == "--dry-run") return Apply(rest[0], TApplyMode::DryRun, console);
+        if (rest.size() == 2 && rest[0] == "--dry-run") return Apply(rest[1], TApplyMode::DryRun, console);
         return Usage(console, "apply takes one file, and --dry-run");
+    }
+    if (command == "check") {
+        if (rest.size() != 1) return Usage(console, "check takes one file");
+        return Apply(rest[0], TApplyMode::Check, console);
     }
     return Usage(console, "unknown command \"" + command + "\"");
 }

@@ -15,6 +15,7 @@ public:
 const int ExitStored = 0;       // everything was stored (or shown)
 const int ExitNotStored = 1;    // a value could not be stored or read; the rest was
 const int ExitBadProfile = 2;   // a bad profile or command line; nothing was stored
+const int ExitDiffers = 3;      // check: the machine is not as the profile says
 
 // Runs one command line of tavrelctl, its arguments after the program's
 // name: show, export, apply, apply --dry-run or --help, each with --log

@@ -31,7 +31,10 @@ void TCompanionServices::BroadcastSettingChange() {
     if (!dryRun_) platform_.BroadcastSettingChange();
 }
 
-TSession::TSession(TConsole& console, bool dryRun) : services(console, dryRun) { form_.CreateOptionPages(); }
+TSession::TSession(TConsole& console, bool dryRun) : services(console, dryRun) {
+    if (dryRun) dryRunStore_.emplace();
+    form_.CreateOptionPages();
+}
 
 int TSession::PageNamed(const std::string& name) {
     for (int number = 1; number <= PageCount; ++number)

@@ -3,7 +3,9 @@
 #include "app/form1.h"
 #include "base/program_services.h"
 #include "cli/companion.h"
+#include "cli/dry_run_store.h"
 
+#include <optional>
 #include <string>
 
 // The program services while the companion runs: notices are printed, not
@@ -40,7 +42,8 @@ private:
     bool failed_ = false;
 };
 
-// The window's pages, built but never shown, for one command.
+// The window's pages, built but never shown, for one command. A dry run's
+// session keeps every write in memory, and tells no one of a change.
 class TSession {
 public:
     TSession(TConsole& console, bool dryRun);
@@ -57,5 +60,6 @@ public:
     TCompanionServices services;
 
 private:
+    std::optional<TDryRunStore> dryRunStore_;
     TForm1 form_;
 };

@@ -9,6 +9,11 @@
 #   C: a new machine; a dry run of A's export stores nothing, and lists
 #      exactly the changes the real apply then prints; a bad profile is
 #      refused with exit status 2 and stores nothing.
+#   D: a new machine; show, show 12, export and check store nothing (the
+#      boot file's bytes and attributes included), new or set up by A's
+#      export; check of what was applied says nothing and exits 0, of a box
+#      changed from outside prints exactly its line and exits 3, of letters
+#      while every drive is hidden exits 0, of a bad profile exits 2.
 #
 #   tests/e2e/run_companion.sh [build directory] [Windows version]
 #
@@ -35,7 +40,7 @@ source "$root/tests/e2e/store_snapshot.sh"
 
 stop_machines() {
   local machine
-  for machine in a b c; do
+  for machine in a b c d; do
     [[ -d $work/$machine ]] && WINEPREFIX=$work/$machine wineserver -k >/dev/null 2>&1
   done
 }
@@ -132,6 +137,7 @@ wineserver -w
 unset WINEPREFIX
 cp -a "$work/a" "$work/b"
 cp -a "$work/a" "$work/c"
+cp -a "$work/a" "$work/d"
 write_snapshot_batch
 
 random_profile >"$work/random.txt"
@@ -181,6 +187,54 @@ snapshot_of c "$work/c-bad.snap"
 expect_same_store "C after the bad profile" "$work/c.snap" "$work/c-bad.snap"
 companion c --help
 expect_status "C: --help" 0
+
+# D: a look changes nothing, and check tells a machine in force from one
+# that drifted.
+look_changes_nothing() {  # what, command...
+  local what=$1
+  shift
+  snapshot_of d "$work/d-before.snap"
+  cp "$work/d/drive_c/msdos.sys" "$work/d-before.sys"
+  companion d "$@"
+  snapshot_of d "$work/d-after.snap"
+  expect_same_store "D: $what" "$work/d-before.snap" "$work/d-after.snap"
+  check "D: $what leaves the boot file's bytes as they were" cmp -s "$work/d-before.sys" "$work/d/drive_c/msdos.sys"
+}
+looks() {  # where
+  look_changes_nothing "show on $1" show
+  expect_status "D: show on $1" 0
+  look_changes_nothing "show 12 on $1" show 12
+  expect_status "D: show 12 on $1" 0
+  look_changes_nothing "export on $1" export "$(dos_path "$work/d.txt")"
+  expect_status "D: export on $1" 0
+  look_changes_nothing "check on $1" check "$profile_a"
+}
+looks "a new machine"
+expect_status "D: check of A's export on a new machine" 3
+companion d apply "$profile_a"
+expect_status "D: apply of A's export" 0
+looks "a machine set up by A's export"
+expect_status "D: check of what was applied" 0
+check "D: check of what was applied prints nothing" test ! -s "$work/out.txt" -a ! -s "$work/err.txt"
+
+# One box changed from outside, as another tool would.
+IFS=$'\t' read -r where key name < <(awk -F'\t' '$1 == "store" && $3 == "hidedeskicons" { print $4 "\t" $5 "\t" $6 }' "$options_table")
+wanted=$(grep -m1 '^Hide All Desktop Icons=' "$work/a.txt" | tr -d '\r' | cut -d= -f2)
+if [[ $wanted == ticked ]]; then outside=0 shown=cleared; else outside=1 shown=ticked; fi
+WINEPREFIX=$work/d wine reg add "$where$key" /v "$name" /t REG_DWORD /d $outside /f >/dev/null 2>&1
+look_changes_nothing "check after a change from outside" check "$profile_a"
+expect_status "D: check after a change from outside" 3
+check "D: check names exactly the changed box" \
+  test "$(cat "$work/out.txt")" = "Desktop Access: Hide All Desktop Icons: $shown -> $wanted"
+
+printf '[Drives Access]\r\nHide All Drives on Computer=ticked\r\n' >"$work/all-drives.txt"
+printf '[Drives Access]\r\nHide All Drives on Computer=ticked\r\nA=ticked\r\nB=cleared\r\nZ=ticked\r\n' >"$work/letters.txt"
+companion d apply "$(dos_path "$work/all-drives.txt")"
+expect_status "D: every drive hidden" 0
+look_changes_nothing "check of letters while every drive is hidden" check "$(dos_path "$work/letters.txt")"
+expect_status "D: check of letters while every drive is hidden" 0
+look_changes_nothing "check of a bad profile" check "$(dos_path "$work/bad.txt")"
+expect_status "D: check of a bad profile" 2
 
 echo "companion: $checks checks, $failures failed, $((SECONDS - started)) s"
 ((failures == 0))

@@ -13,6 +13,7 @@ exported_keys=(
   'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Policies\Network'
   'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Winlogon'
   'HKEY_CURRENT_USER\Control Panel\Desktop'
+  'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Policies'
 )
 attributes_key="msdos.sys:attributes"
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <iostream>
 #include <random>
 #include <set>
@@ -191,6 +192,16 @@ void ExpectSameMachine(const TMachine& expected, const TMachine& actual) {
     EXPECT_EQ(actual.BootAttributes, expected.BootAttributes);
 }
 
+// Every page loaded and applied, storing what its loader creates, as
+// selecting each page and pressing its Apply Changes does.
+void LoadEveryPage() {
+    TProfile every;
+    for (const options::TPage& page : options::Pages()) every.Pages.push_back({0, page.Title, {}});
+    const std::string file = TempFile("every-page.txt");
+    profile::WriteBehindProgram(file, ProfileText(every, TAVREL_VERSION_TEXT, "in ASCII"));
+    ASSERT_EQ(Companion({"apply", file}).Status, ExitStored);
+}
+
 // ---- through the window, and back on a new machine
 
 class CompanionWindow : public TCleanMachineTest {
@@ -359,8 +370,7 @@ TEST(Companion, RefusesABadProfileWithItsLineAndStoresNothing) {
          "3: the file begins as UTF-8, but this line is not UTF-8"},
     };
     NewMachine();
-    // Some values are stored already, so that a load that ran would show.
-    ASSERT_EQ(Companion({"show"}).Status, ExitStored);
+    LoadEveryPage();  // some values are stored already, so that a load that ran would show
     const TMachine before = ReadMachine();
     const std::string bootFile = profile::ReadAll(profile::BootFilePath());
     const std::string file = TempFile("bad.txt");
@@ -414,6 +424,76 @@ std::wstring StoredNotice(const char* name) {
     text.resize(size / sizeof(wchar_t));
     while (!text.empty() && text.back() == L'\0') text.pop_back();
     return text;
+}
+
+// show, export and check look without touching: on a new machine, where
+// every loader would create values, and on one set up by a profile.
+TEST(Companion, ShowExportAndCheckStoreNothing) {
+    const std::string file = TempFile("look.txt");
+    const std::string exported = TempFile("looked.txt");
+    profile::WriteBehindProgram(file, "[Boot Settings]\nEnable Boot Menu Options=ticked\n[Drives Access]\n"
+                                      "Hide All Drives on Computer=ticked\n");
+    for (bool setUp : {false, true}) {
+        SCOPED_TRACE(setUp ? "on a machine set up by a profile" : "on a new machine");
+        NewMachine();
+        if (setUp) {
+            ASSERT_EQ(Companion({"apply", file}).Status, ExitStored);
+        }
+        const TMachine before = ReadMachine();
+        const std::string bootFile = profile::ReadAll(profile::BootFilePath());
+        for (const std::vector<std::string>& look :
+             {std::vector<std::string>{"show"}, {"show", "12"}, {"export", exported}, {"check", file}}) {
+            SCOPED_TRACE(look.front());
+            const TRun run = Companion(look);
+            EXPECT_EQ(run.Status, look.front() == "check" && !setUp ? ExitDiffers : ExitStored) << Joined(run.Errors);
+            ExpectSameMachine(before, ReadMachine());
+            EXPECT_EQ(profile::ReadAll(profile::BootFilePath()), bootFile);
+        }
+    }
+}
+
+// check prints what apply would change, and nothing else; its exit status
+// says whether the machine is as the profile says.
+TEST(Companion, CheckSaysWhichControlsDifferFromTheProfile) {
+    struct TCase {
+        const char* What;
+        std::function<void()> FromOutside;  // done to the machine after the profile was applied
+        std::string Profile;                // checked, when not the one applied
+        int Status;
+        std::string Lines;
+    };
+    const options::TStore desktop = options::StoresOf("hidedeskicons").front();
+    const std::string applied =
+        "[Desktop Access]\nHide All Desktop Icons=ticked\n[Drives Access]\nHide All Drives on Computer=ticked\n"
+        "[Boot Settings]\nBoot Menu Delay=7\n[Windows Logon]\nDisplay Notice Dialog At Logon=ticked\nCaption=Lab\n";
+    const TCase cases[] = {
+        {"as applied", [] {}, "", ExitStored, ""},
+        {"a box changed from outside",
+         [&] { reg::SetDword(options::RootOf(desktop), desktop.Key, desktop.Name, 0); }, "", ExitDiffers,
+         "Desktop Access: Hide All Desktop Icons: cleared -> ticked\n"},
+        {"letters while every drive is hidden", [] {},
+         "[Drives Access]\nHide All Drives on Computer=ticked\nA=ticked\nZ=ticked\n", ExitStored, ""},
+        {"a delay and a notice", [] {}, "[Boot Settings]\nBoot Menu Delay=8\n[Windows Logon]\nCaption=Other\n",
+         ExitDiffers,
+         "Boot Settings: Boot Menu Delay: 7 -> 8\nWindows Logon: Caption: \"Lab\" -> \"Other\"\n"},
+        {"a bad profile", [] {}, "[Drives Access]\nHide All Drives=ticked\n", ExitBadProfile, ""},
+    };
+    const std::string appliedFile = TempFile("applied.txt");
+    const std::string checkedFile = TempFile("checked.txt");
+    profile::WriteBehindProgram(appliedFile, applied);
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        NewMachine();
+        ASSERT_EQ(Companion({"apply", appliedFile}).Status, ExitStored);
+        c.FromOutside();
+        profile::WriteBehindProgram(checkedFile, c.Profile.empty() ? applied : c.Profile);
+        const TMachine before = ReadMachine();
+        const TRun run = Companion({"check", checkedFile});
+        EXPECT_EQ(run.Status, c.Status) << Joined(run.Errors);
+        EXPECT_EQ(Joined(run.Output), c.Lines);
+        EXPECT_EQ(run.Errors.size(), c.Status == ExitBadProfile ? 1u : 0u) << Joined(run.Errors);
+        ExpectSameMachine(before, ReadMachine());
+    }
 }
 
 // A drive letter while every drive is hidden, and a notice whose box ends
@@ -522,7 +602,7 @@ private:
 
 TEST(Companion, AValueThatCannotBeStoredIsReportedAndTheOtherPagesAreStillApplied) {
     NewMachine();
-    ASSERT_EQ(Companion({"show"}).Status, ExitStored);  // every value exists; only the handler writes NoDesktop
+    LoadEveryPage();  // every value exists; only the handler writes NoDesktop
     const std::string file = TempFile("refused.txt");
     profile::WriteBehindProgram(file,
               "[Desktop Access]\nHide All Desktop Icons=ticked\nHide Internet Icon=ticked\n"
@@ -545,7 +625,7 @@ TEST(Companion, AnswersHelpAndRefusesAWrongCommandLine) {
     const TRun help = Companion({"--help"});
     EXPECT_EQ(help.Status, ExitStored);
     EXPECT_NE(Joined(help.Output).find("tavrelctl apply FILE --dry-run"), std::string::npos);
-    EXPECT_NE(Joined(help.Output).find("show and export store what selecting a page"), std::string::npos);
+    EXPECT_NE(Joined(help.Output).find("show, export, check and a dry run store nothing"), std::string::npos);
     for (const std::vector<std::string>& wrong :
          {std::vector<std::string>{}, {"import", "x"}, {"export"}, {"apply"}, {"apply", "a", "--now"}}) {
         const TRun run = Companion(wrong);
