@@ -17,13 +17,18 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
     return std::string(buffer, copied < EntryBufferSize ? copied : EntryBufferSize - 1);
 }
 
+// Each write is flushed at once, so that the file holds it the moment it is
+// made on 9x too: a write the cache held could be lost, or could land over
+// what another program wrote in the meantime.
 void TIniFile::WriteString(const std::string& section, const std::string& entry, const std::string& value) {
     if (!StorePlatform().WriteProfileString(section.c_str(), entry.c_str(), value.c_str(), fileName_.c_str()))
         throw Exception(FormatText(UnableToWriteMessage, fileName_));
+    UpdateFile();
 }
 
 void TIniFile::DeleteKey(const std::string& section, const std::string& entry) {
     StorePlatform().WriteProfileString(section.c_str(), entry.c_str(), nullptr, fileName_.c_str());
+    UpdateFile();
 }
 
 // The flushing call returns 0 on 9x whatever happens: no failure.

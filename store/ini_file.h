@@ -5,11 +5,11 @@
 #include <string>
 
 // One profile file, by the name the caller gives: a bare name such as
-// "control.ini" is found by the platform in the Windows directory. Every
-// operation is one call of the platform's profile functions on that file.
-// Windows 95, 98 and ME keep the most recently used file in a cache of the
-// system's, written to the disk at a moment of its choosing, or by
-// UpdateFile.
+// "control.ini" is found by the platform in the Windows directory, through
+// the platform's profile functions. Windows 95, 98 and ME keep the most
+// recently used file in a cache of the system's, written to the disk at a
+// moment of its choosing, or by UpdateFile: every write here is followed by
+// it.
 class TIniFile {
 public:
     explicit TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}

@@ -330,7 +330,14 @@ void ResetMachine() {
 
 namespace {
 LONG WINAPI RefusedSetValue(HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD) { return ERROR_ACCESS_DENIED; }
-BOOL WINAPI RefusedProfileWrite(LPCSTR, LPCSTR, LPCSTR, LPCSTR) { return FALSE; }
+
+decltype(TStorePlatform::WriteProfileString) flushBesideRefusals = nullptr;
+
+// A flush stores nothing of the program's: it still drops 9x's cached copy.
+BOOL WINAPI RefusedProfileWrite(LPCSTR section, LPCSTR entry, LPCSTR value, LPCSTR file) {
+    if (!section && !entry && !value) return flushBesideRefusals(section, entry, value, file);
+    return FALSE;
+}
 }  // namespace
 
 TRefuseRegistryWrites::TRefuseRegistryWrites() : saved_(StorePlatform().SetValue) {
@@ -339,6 +346,7 @@ TRefuseRegistryWrites::TRefuseRegistryWrites() : saved_(StorePlatform().SetValue
 TRefuseRegistryWrites::~TRefuseRegistryWrites() { StorePlatform().SetValue = saved_; }
 
 TRefuseProfileWrites::TRefuseProfileWrites() : saved_(StorePlatform().WriteProfileString) {
+    flushBesideRefusals = saved_;
     StorePlatform().WriteProfileString = &RefusedProfileWrite;
 }
 TRefuseProfileWrites::~TRefuseProfileWrites() { StorePlatform().WriteProfileString = saved_; }

@@ -96,6 +96,13 @@ void Profile(const char* file, const char* section, const char* entry, const cha
     GetPrivateProfileStringA(section, entry, defaultText, text, EntryBufferSize, file);
 }
 
+// What the loader does before it reads a profile file: 9x's cached copy
+// written and dropped.
+void Flush(const char* file) {
+    ++calls;
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, file);
+}
+
 void SetAttributes(const char* path, DWORD attributes) {
     ++calls;
     SetFileAttributesA(path, attributes);
@@ -109,6 +116,7 @@ std::string OpenBootFile() {
     CloseKey(key);
     if (file[0] == 0) strcpy(file, BootDrive);
     strcat(file, "msdos.sys");
+    Flush(file);
     SetAttributes(file, 0);
     return file;
 }
@@ -168,6 +176,7 @@ void Prepare() { StoresOf(0); }
 void Loader(int page) {
     TOpenKey key;
     std::string bootFile;
+    bool controlIniFlushed = false;
     bool noticeStored = false;
     for (const options::TStore& store : StoresOf(page)) {
         if (store.InRegistry()) {
@@ -177,6 +186,10 @@ void Loader(int page) {
         key.Close();
         const bool boot = store.Where == "msdos.sys";
         if (boot && bootFile.empty()) bootFile = OpenBootFile();
+        if (!boot && !controlIniFlushed) {
+            Flush(store.Where.c_str());
+            controlIniFlushed = true;
+        }
         // control.ini's applets are read with a default no entry holds.
         Profile(boot ? bootFile.c_str() : store.Where.c_str(), store.Key.c_str(), store.LoaderName.c_str(),
                 boot ? store.Missing.c_str() : "error");
