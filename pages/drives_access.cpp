@@ -20,40 +20,47 @@ void TDrivesAccessPage::Create(TNotebook& notebook, const TPageFonts& fonts) {
     CreateApplyButton(bapplyuser2, Handler(&TDrivesAccessPage::bapplyuser2Click));
 }
 
-void TDrivesAccessPage::CreateDriveLetter(TGroupBox& group, TFlatCheckBox& box, const char* letter, int left, int top,
-                                          std::function<void()> onClick) {
-    CreateBox(group.Handle(), box, {letter, "", {left, top, 40, 17}}, std::move(onClick));
-}
-
 // Five columns of six rows, placed relative to the group box. The boxes
-// have no hints: the group's hint shows over them.
+// have no hints: the group's hint shows over them. One loop over the
+// letters: a call each made 2 KB of the program file.
 void TDrivesAccessPage::CreateDriveLetters() {
-    CreateDriveLetter(gbdrives, ba, "A", 12, 20, Handler(&TDrivesAccessPage::baClick));
-    CreateDriveLetter(gbdrives, bb, "B", 12, 40, Handler(&TDrivesAccessPage::bbClick));
-    CreateDriveLetter(gbdrives, bc, "C", 12, 60, Handler(&TDrivesAccessPage::bcClick));
-    CreateDriveLetter(gbdrives, bd, "D", 12, 80, Handler(&TDrivesAccessPage::bdClick));
-    CreateDriveLetter(gbdrives, be, "E", 12, 100, Handler(&TDrivesAccessPage::beClick));
-    CreateDriveLetter(gbdrives, bf, "F", 12, 120, Handler(&TDrivesAccessPage::bfClick));
-    CreateDriveLetter(gbdrives, bg, "G", 84, 20, Handler(&TDrivesAccessPage::bgClick));
-    CreateDriveLetter(gbdrives, bh, "H", 84, 40, Handler(&TDrivesAccessPage::bhClick));
-    CreateDriveLetter(gbdrives, bi, "I", 84, 60, Handler(&TDrivesAccessPage::biClick));
-    CreateDriveLetter(gbdrives, bj, "J", 84, 80, Handler(&TDrivesAccessPage::bjClick));
-    CreateDriveLetter(gbdrives, bk, "K", 84, 120, Handler(&TDrivesAccessPage::bkClick));  // below L
-    CreateDriveLetter(gbdrives, bl, "L", 84, 100, Handler(&TDrivesAccessPage::blClick));
-    CreateDriveLetter(gbdrives, bm, "M", 156, 20, Handler(&TDrivesAccessPage::bmClick));
-    CreateDriveLetter(gbdrives, bn, "N", 156, 40, Handler(&TDrivesAccessPage::bnClick));
-    CreateDriveLetter(gbdrives, bo, "O", 156, 60, Handler(&TDrivesAccessPage::boClick));
-    CreateDriveLetter(gbdrives, bp, "P", 156, 80, Handler(&TDrivesAccessPage::bpClick));
-    CreateDriveLetter(gbdrives, bq, "Q", 156, 100, Handler(&TDrivesAccessPage::bqClick));
-    CreateDriveLetter(gbdrives, br, "R", 156, 120, Handler(&TDrivesAccessPage::brClick));
-    CreateDriveLetter(gbdrives, bs, "S", 228, 20, Handler(&TDrivesAccessPage::bsClick));
-    CreateDriveLetter(gbdrives, bt, "T", 228, 40, Handler(&TDrivesAccessPage::btClick));
-    CreateDriveLetter(gbdrives, bu, "U", 228, 60, Handler(&TDrivesAccessPage::buClick));
-    CreateDriveLetter(gbdrives, bv, "V", 228, 80, Handler(&TDrivesAccessPage::bvClick));
-    CreateDriveLetter(gbdrives, bw, "W", 228, 120, Handler(&TDrivesAccessPage::bwClick));  // below X
-    CreateDriveLetter(gbdrives, bx, "X", 228, 100, Handler(&TDrivesAccessPage::bxClick));
-    CreateDriveLetter(gbdrives, by, "Y", 288, 20, Handler(&TDrivesAccessPage::byClick));
-    CreateDriveLetter(gbdrives, bz, "Z", 288, 40, Handler(&TDrivesAccessPage::bzClick));
+    struct TLetter {
+        TFlatCheckBox TDrivesAccessPage::*Box;
+        const char* Caption;
+        int Left, Top;
+        void (TDrivesAccessPage::*OnClick)();
+    };
+    static const TLetter letters[] = {
+        {&TDrivesAccessPage::ba, "A", 12, 20, &TDrivesAccessPage::baClick},
+        {&TDrivesAccessPage::bb, "B", 12, 40, &TDrivesAccessPage::bbClick},
+        {&TDrivesAccessPage::bc, "C", 12, 60, &TDrivesAccessPage::bcClick},
+        {&TDrivesAccessPage::bd, "D", 12, 80, &TDrivesAccessPage::bdClick},
+        {&TDrivesAccessPage::be, "E", 12, 100, &TDrivesAccessPage::beClick},
+        {&TDrivesAccessPage::bf, "F", 12, 120, &TDrivesAccessPage::bfClick},
+        {&TDrivesAccessPage::bg, "G", 84, 20, &TDrivesAccessPage::bgClick},
+        {&TDrivesAccessPage::bh, "H", 84, 40, &TDrivesAccessPage::bhClick},
+        {&TDrivesAccessPage::bi, "I", 84, 60, &TDrivesAccessPage::biClick},
+        {&TDrivesAccessPage::bj, "J", 84, 80, &TDrivesAccessPage::bjClick},
+        {&TDrivesAccessPage::bk, "K", 84, 120, &TDrivesAccessPage::bkClick},  // below L
+        {&TDrivesAccessPage::bl, "L", 84, 100, &TDrivesAccessPage::blClick},
+        {&TDrivesAccessPage::bm, "M", 156, 20, &TDrivesAccessPage::bmClick},
+        {&TDrivesAccessPage::bn, "N", 156, 40, &TDrivesAccessPage::bnClick},
+        {&TDrivesAccessPage::bo, "O", 156, 60, &TDrivesAccessPage::boClick},
+        {&TDrivesAccessPage::bp, "P", 156, 80, &TDrivesAccessPage::bpClick},
+        {&TDrivesAccessPage::bq, "Q", 156, 100, &TDrivesAccessPage::bqClick},
+        {&TDrivesAccessPage::br, "R", 156, 120, &TDrivesAccessPage::brClick},
+        {&TDrivesAccessPage::bs, "S", 228, 20, &TDrivesAccessPage::bsClick},
+        {&TDrivesAccessPage::bt, "T", 228, 40, &TDrivesAccessPage::btClick},
+        {&TDrivesAccessPage::bu, "U", 228, 60, &TDrivesAccessPage::buClick},
+        {&TDrivesAccessPage::bv, "V", 228, 80, &TDrivesAccessPage::bvClick},
+        {&TDrivesAccessPage::bw, "W", 228, 120, &TDrivesAccessPage::bwClick},  // below X
+        {&TDrivesAccessPage::bx, "X", 228, 100, &TDrivesAccessPage::bxClick},
+        {&TDrivesAccessPage::by, "Y", 288, 20, &TDrivesAccessPage::byClick},
+        {&TDrivesAccessPage::bz, "Z", 288, 40, &TDrivesAccessPage::bzClick},
+    };
+    for (const TLetter& letter : letters)
+        CreateBox(gbdrives.Handle(), this->*letter.Box, {letter.Caption, "", {letter.Left, letter.Top, 40, 17}},
+                  Handler(letter.OnClick));
 }
 
 std::array<TFlatCheckBox*, DriveLetterCount> TDrivesAccessPage::DriveLetters() {

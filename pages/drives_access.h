@@ -53,8 +53,6 @@ public:
     TFlatButton bapplyuser2;
 
 private:
-    void CreateDriveLetter(TGroupBox& group, TFlatCheckBox& box, const char* letter, int left, int top,
-                           std::function<void()> onClick);
     void CreateDriveLetters();
     TDriveLetters TickedLetters();
 };
