@@ -41,7 +41,7 @@ const char* const HelpText =
     "The whole profile is checked first: a bad one stores nothing.\n"
     "\n"
     "show, export, check and a dry run store nothing: they load each page as\n"
-    "selecting it does, with every write that would make kept in memory.\n"
+    "selecting it does, keeping in memory every write the load makes.\n"
     "check prints the line apply would print for each control that differs.\n"
     "\n"
     "Exit status: 0 everything was stored (check: the machine is as the\n"
