@@ -3,6 +3,7 @@
 #include "base/later_functions.h"
 
 #include "widgets/hover_tracker.h"
+#include "widgets/scale.h"
 #include "widgets/window.h"
 
 namespace {
@@ -23,19 +24,20 @@ bool FaceInstalled(const char* face) {
     return found;
 }
 
-// Wine ships the narrow bitmap "MS Sans Serif" of Windows, but some of its
-// packagings miss their own font directory; a wider face then stands in and
-// captions wrap at the widths they were laid out for. Such a Wine still names
-// its data directory, so the program loads the face from there for itself.
-void ProvideBitmapSansSerif() {
-    if (FaceInstalled("MS Sans Serif")) return;
+// Wine ships the faces of Windows that the window uses, the narrow bitmap
+// "MS Sans Serif" and "Tahoma", but some of its packagings miss their own
+// font directory; a wider face then stands in and captions wrap at the
+// widths they were laid out for. Such a Wine still names its data
+// directory, so the program loads the face from there for itself.
+void ProvideFace(const char* face, const char* file) {
+    if (FaceInstalled(face)) return;
     char dataDir[MAX_PATH];
     DWORD length = GetEnvironmentVariableA("WINEDATADIR", dataDir, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return;
     std::string path = dataDir;
     const std::string ntPrefix = "\\??\\";
     if (path.compare(0, ntPrefix.size(), ntPrefix) == 0) path.erase(0, ntPrefix.size());
-    path += "\\fonts\\sserife.fon";
+    path += std::string("\\fonts\\") + file;
     // Windows before 2000 lacks the private load, and ships the face anyway.
     using TAddFontResourceEx = int(WINAPI*)(LPCSTR, DWORD, PVOID);
     auto addFont = LaterFunction<TAddFontResourceEx>("gdi32.dll", "AddFontResourceExA");
@@ -126,8 +128,11 @@ HFONT TApplication::Font(const std::string& face, int characterHeight, bool bold
     auto key = std::make_tuple(face, characterHeight, bold);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second;
-    if (fonts_.empty()) ProvideBitmapSansSerif();
-    HFONT font = CreateFontOf(face.c_str(), characterHeight, bold);
+    if (fonts_.empty()) {
+        ProvideFace("MS Sans Serif", "sserife.fon");
+        ProvideFace(OutlineFace, "tahoma.ttf");
+    }
+    HFONT font = CreateScaledFont(face.c_str(), characterHeight, bold, TScale::Of(nullptr));
     fonts_[key] = font;
     return font;
 }

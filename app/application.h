@@ -57,7 +57,8 @@ public:
     // The error box: modal, caption the application title, stop icon, OK.
     void ShowException(const std::exception& error) override;
 
-    // Fonts shared by all controls, created on first use.
+    // Fonts shared by all controls, created on first use: character height
+    // at 96 pixels per inch, drawn at the screen's.
     HFONT Font(const std::string& face, int characterHeight, bool bold = false);
 
 private:

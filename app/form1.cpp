@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/resource.h"
+#include "widgets/scale.h"
 
 namespace {
 
@@ -29,8 +30,10 @@ TPageFonts PageFonts() {
             Application().Font("MS Sans Serif", 16, true)};
 }
 
+// The client area at the screen's scale.
 TBounds CentredOnScreen(int clientWidth, int clientHeight) {
-    RECT frame{0, 0, clientWidth, clientHeight};
+    const TScale scale = TScale::Of(nullptr);
+    RECT frame{0, 0, scale(clientWidth), scale(clientHeight)};
     AdjustWindowRectEx(&frame, FormStyle, TRUE, FormExStyle);
     int width = frame.right - frame.left;
     int height = frame.bottom - frame.top;
@@ -207,8 +210,10 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         GetClientRect(Handle(), &client);
         FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
         if (!statbar1.Handle()) {
-            const TBounds& bar = StatusBarBounds;
-            TStatusBar::PaintEmpty(dc, {bar.Left, bar.Top, bar.Left + bar.Width, bar.Top + bar.Height}, clSilver);
+            const TScale scale = TScale::Of(Handle());
+            const TBounds bar = scale(StatusBarBounds);
+            TStatusBar::PaintEmpty(dc, {bar.Left, bar.Top, bar.Left + bar.Width, bar.Top + bar.Height}, clSilver,
+                                   scale.Line());
         }
         return TRUE;
     }

@@ -2,6 +2,7 @@
 
 #include "widgets/caption_text.h"
 #include "widgets/panel.h"
+#include "widgets/scale.h"
 
 #include <oleacc.h>
 
@@ -131,18 +132,18 @@ void TFlatButton::PaintTo(HDC dc) {
     TBrush faceBrush(CreateSolidBrush(face));
     FillRect(dc, &all, faceBrush.Get());
 
+    const int line = TScale::Of(Handle()).Line();
     if (state == TState::bsDown || state == TState::bsExclusive) {
-        DrawFrame(dc, all, colorShadow_, colorHighLight_);
+        DrawFrame(dc, all, colorShadow_, colorHighLight_, line);
     } else if (state == TState::bsUp && hovered) {
-        DrawFrame(dc, all, colorHighLight_, colorShadow_);
+        DrawFrame(dc, all, colorHighLight_, colorShadow_, line);
     } else {
-        TBrush border(CreateSolidBrush(ColorBorder()));
-        FrameRect(dc, &all, border.Get());
+        DrawFrame(dc, all, ColorBorder(), ColorBorder(), line);
     }
 
     std::string caption = Text();
     RECT text = all;
-    if (state == TState::bsDown || state == TState::bsExclusive) OffsetRect(&text, 1, 1);
+    if (state == TState::bsDown || state == TState::bsExclusive) OffsetRect(&text, line, line);
     const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
     TSelectObject font(dc, font_);
     SetBkMode(dc, TRANSPARENT);
@@ -152,7 +153,7 @@ void TFlatButton::PaintTo(HDC dc) {
         return;
     }
     RECT shifted = text;
-    OffsetRect(&shifted, 1, 1);
+    OffsetRect(&shifted, line, line);
     SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
     DrawTextA(dc, caption.c_str(), -1, &shifted, format);
     SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));

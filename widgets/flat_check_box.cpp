@@ -1,6 +1,7 @@
 #include "widgets/flat_check_box.h"
 
 #include "widgets/caption_text.h"
+#include "widgets/scale.h"
 
 #include <oleacc.h>
 
@@ -36,16 +37,20 @@ void TFlatCheckBox::SetLayout(TCheckBoxLayout layout) {
     Repaint();
 }
 
+// The square and the caption are placed from the left edge at 96 pixels per
+// inch, then scaled; a right-hand box mirrors them.
 RECT TFlatCheckBox::BoxRect() const {
-    SIZE size = ClientSize();
-    if (layout_ == TCheckBoxLayout::checkboxRight) return {size.cx - 12, 3, size.cx - 1, 14};
-    return {1, 3, 12, 14};
+    const RECT box = TScale::Of(Handle())(RECT{1, 3, 12, 14});
+    if (layout_ != TCheckBoxLayout::checkboxRight) return box;
+    const int width = ClientSize().cx;
+    return {width - box.right, box.top, width - box.left, box.bottom};
 }
 
 RECT TFlatCheckBox::CaptionRect() const {
+    const TScale scale = TScale::Of(Handle());
     SIZE size = ClientSize();
-    if (layout_ == TCheckBoxLayout::checkboxRight) return {1, 1, size.cx - 16, size.cy - 1};
-    return {16, 1, size.cx - 1, size.cy - 1};
+    if (layout_ == TCheckBoxLayout::checkboxRight) return {scale(1), scale(1), size.cx - scale(16), size.cy - scale(1)};
+    return {scale(16), scale(1), size.cx - scale(1), size.cy - scale(1)};
 }
 
 void TFlatCheckBox::DrawBoxTo(HDC dc) {
@@ -54,22 +59,27 @@ void TFlatCheckBox::DrawBoxTo(HDC dc) {
     TBrush fillBrush(CreateSolidBrush(fill));
     FillRect(dc, &box, fillBrush.Get());
 
-    if (checked_) {
-        TPen pen(CreatePen(PS_SOLID, 1, Enabled() ? colorCheck_ : GetSysColor(COLOR_BTNSHADOW)));
-        TSelectObject selected(dc, pen.Get());
-        const int l = box.left, t = box.top;
-        const POINT segments[6][2] = {
-            {{l + 2, t + 4}, {l + 6, t + 8}}, {{l + 2, t + 5}, {l + 5, t + 8}}, {{l + 2, t + 6}, {l + 5, t + 9}},
-            {{l + 8, t + 2}, {l + 4, t + 6}}, {{l + 8, t + 3}, {l + 4, t + 7}}, {{l + 8, t + 4}, {l + 5, t + 7}},
-        };
-        for (const auto& segment : segments) {
-            MoveToEx(dc, segment[0].x, segment[0].y, nullptr);
-            LineTo(dc, segment[1].x, segment[1].y);
-        }
-    }
-
+    if (checked_) DrawTickTo(dc, box);
     TBrush border(CreateSolidBrush(ColorBorder()));
-    FrameRect(dc, &box, border.Get());
+    for (int line = TScale::Of(Handle()).Line(); line > 0; --line) {
+        FrameRect(dc, &box, border.Get());
+        InflateRect(&box, -1, -1);
+    }
+}
+
+// Three strokes of each arm, drawn at 96 pixels per inch from the square's
+// corner and scaled, a pen as wide as one of its lines.
+void TFlatCheckBox::DrawTickTo(HDC dc, const RECT& box) {
+    const TScale scale = TScale::Of(Handle());
+    TPen pen(CreatePen(PS_SOLID, scale.Line(), Enabled() ? colorCheck_ : GetSysColor(COLOR_BTNSHADOW)));
+    TSelectObject selected(dc, pen.Get());
+    const POINT segments[6][2] = {
+        {{2, 4}, {6, 8}}, {{2, 5}, {5, 8}}, {{2, 6}, {5, 9}}, {{8, 2}, {4, 6}}, {{8, 3}, {4, 7}}, {{8, 4}, {5, 7}},
+    };
+    for (const auto& segment : segments) {
+        MoveToEx(dc, box.left + scale(segment[0].x), box.top + scale(segment[0].y), nullptr);
+        LineTo(dc, box.left + scale(segment[1].x), box.top + scale(segment[1].y));
+    }
 }
 
 void TFlatCheckBox::PaintTo(HDC dc) {
@@ -90,7 +100,8 @@ void TFlatCheckBox::PaintTo(HDC dc) {
         return;
     }
     RECT shifted = text;
-    OffsetRect(&shifted, 1, 1);
+    const int line = TScale::Of(Handle()).Line();
+    OffsetRect(&shifted, line, line);
     SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
     DrawTextA(dc, caption.c_str(), -1, &shifted, format);
     SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));

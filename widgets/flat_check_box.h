@@ -39,6 +39,7 @@ public:
     void PaintTo(HDC dc) override;
     // Redraws the box alone, as hover, press and focus changes do.
     void DrawBoxTo(HDC dc);
+    void DrawTickTo(HDC dc, const RECT& box);
     RECT BoxRect() const;
     RECT CaptionRect() const;
 

@@ -1,5 +1,7 @@
 #include "widgets/flat_edit.h"
 
+#include "widgets/scale.h"
+
 namespace {
 
 // The whole window, frame included, for drawing the frame.
@@ -44,8 +46,8 @@ void TFlatEdit::Create(HWND parent, const TControlProps& props, HFONT font) {
         TSelectObject selected(dc.Get(), font);
         GetTextMetricsA(dc.Get(), &metrics);
     }
-    TBounds bounds = props.Bounds;
-    bounds.Height = metrics.tmHeight + 2 * FrameWidth;
+    TBounds bounds = Bounds();
+    bounds.Height = metrics.tmHeight + 2 * FramePixels();
     SetBounds(bounds);
     // The frame was measured before this object took the messages over.
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
@@ -71,12 +73,14 @@ void TFlatEdit::DrawFrame() {
     TWindowDc dc(Handle());
     TBrush border(CreateSolidBrush(ColorBorder()));
     TBrush face(CreateSolidBrush(Face()));
-    FrameRect(dc.Get(), &ring, border.Get());
-    for (int i = 1; i < FrameWidth; ++i) {
+    const int line = TScale::Of(Handle()).Line();
+    for (int i = 0; i < FramePixels(); ++i) {
+        FrameRect(dc.Get(), &ring, i < line ? border.Get() : face.Get());
         InflateRect(&ring, -1, -1);
-        FrameRect(dc.Get(), &ring, face.Get());
     }
 }
+
+int TFlatEdit::FramePixels() const { return TScale::Of(Handle())(FrameWidth); }
 
 // The face colours the text area too, so both are drawn again.
 void TFlatEdit::Redraw() {
@@ -101,7 +105,7 @@ LRESULT TFlatEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCCALCSIZE: {
         LRESULT result = DefaultHandling(message, wParam, lParam);
         // Either way lParam starts with the rectangle that becomes the client area.
-        InflateRect(reinterpret_cast<RECT*>(lParam), -FrameWidth, -FrameWidth);
+        InflateRect(reinterpret_cast<RECT*>(lParam), -FramePixels(), -FramePixels());
         return result;
     }
     case WM_NCPAINT:

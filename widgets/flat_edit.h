@@ -28,7 +28,8 @@ public:
     // The face shown now: ColorFocused or ColorFlat.
     COLORREF Face() const;
 
-    // The rings around the text area, in pixels on each side.
+    // The rings around the text area on each side, at 96 pixels per inch:
+    // a border line and the face.
     static const int FrameWidth = 3;
 
 protected:
@@ -42,6 +43,7 @@ private:
     void MouseEntered() override;
     void MouseLeft() override;
     void DrawFrame();
+    int FramePixels() const;
     void Redraw();
 
     bool hovered_ = false;

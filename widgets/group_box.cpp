@@ -2,6 +2,7 @@
 
 #include "widgets/caption_text.h"
 #include "widgets/panel.h"
+#include "widgets/scale.h"
 
 #include <oleacc.h>
 
@@ -31,16 +32,18 @@ void TGroupBox::PaintTo(HDC dc) {
     SIZE text{};
     GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
 
+    const TScale scale = TScale::Of(Handle());
+    const int line = scale.Line();
     RECT frame{0, text.cy / 2, size.cx, size.cy};
-    RECT inner{frame.left + 1, frame.top + 1, frame.right, frame.bottom};
-    DrawFrame(dc, inner, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNHIGHLIGHT));
-    RECT outer{frame.left, frame.top, frame.right - 1, frame.bottom - 1};
-    DrawFrame(dc, outer, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNSHADOW));
+    RECT inner{frame.left + line, frame.top + line, frame.right, frame.bottom};
+    DrawFrame(dc, inner, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNHIGHLIGHT), line);
+    RECT outer{frame.left, frame.top, frame.right - line, frame.bottom - line};
+    DrawFrame(dc, outer, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNSHADOW), line);
     if (caption.empty()) return;
 
-    RECT captionRect{CaptionLeft, 0, CaptionLeft + text.cx + 2 * CaptionGap, text.cy};
+    RECT captionRect{scale(CaptionLeft), 0, scale(CaptionLeft) + text.cx + 2 * scale(CaptionGap), text.cy};
     FillRect(dc, &captionRect, background.Get());
-    OffsetRect(&captionRect, CaptionGap, 0);
+    OffsetRect(&captionRect, scale(CaptionGap), 0);
     SetBkMode(dc, TRANSPARENT);
     const UINT format = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP;
     if (Enabled()) {
@@ -49,7 +52,7 @@ void TGroupBox::PaintTo(HDC dc) {
         return;
     }
     RECT shifted = captionRect;
-    OffsetRect(&shifted, 1, 1);
+    OffsetRect(&shifted, line, line);
     SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
     DrawTextA(dc, caption.c_str(), -1, &shifted, format);
     SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));

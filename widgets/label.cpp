@@ -1,5 +1,7 @@
 #include "widgets/label.h"
 
+#include "widgets/scale.h"
+
 void TLabel::Create(HWND parent, const std::string& caption, const TBounds& bounds, HFONT font,
                     COLORREF textColor) {
     font_ = font;
@@ -22,7 +24,8 @@ void TLabel::PaintTo(HDC dc) {
         DrawTextA(dc, caption.c_str(), -1, &all, DT_LEFT | DT_TOP | DT_WORDBREAK);
         return;
     }
-    RECT shifted{1, 1, size.cx + 1, size.cy + 1};
+    const int line = TScale::Of(Handle()).Line();
+    RECT shifted{line, line, size.cx + line, size.cy + line};
     SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
     DrawTextA(dc, caption.c_str(), -1, &shifted, DT_LEFT | DT_TOP | DT_WORDBREAK);
     SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));

@@ -15,7 +15,7 @@ void TNotebookPage::CreatePage(HWND notebook, const std::string& name) {
     RECT area{};
     GetClientRect(notebook, &area);
     CreateHandle({nullptr, name, WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT,
-                  {0, 0, area.right - 1, area.bottom - 1}, notebook});
+                  {0, 0, area.right - 1, area.bottom - 1}, notebook, nullptr, true});
 }
 
 void TNotebookPage::PaintTo(HDC dc) { Fill(dc, ClientSize(), Color()); }

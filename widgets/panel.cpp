@@ -1,12 +1,14 @@
 #include "widgets/panel.h"
 
-void DrawFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight) {
+#include "widgets/scale.h"
+
+void DrawFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight, int width) {
     TBrush light(CreateSolidBrush(topLeft));
     TBrush dark(CreateSolidBrush(bottomRight));
-    RECT top{rect.left, rect.top, rect.right, rect.top + 1};
-    RECT left{rect.left, rect.top, rect.left + 1, rect.bottom};
-    RECT bottom{rect.left, rect.bottom - 1, rect.right, rect.bottom};
-    RECT right{rect.right - 1, rect.top, rect.right, rect.bottom};
+    RECT top{rect.left, rect.top, rect.right, rect.top + width};
+    RECT left{rect.left, rect.top, rect.left + width, rect.bottom};
+    RECT bottom{rect.left, rect.bottom - width, rect.right, rect.bottom};
+    RECT right{rect.right - width, rect.top, rect.right, rect.bottom};
     FillRect(dc, &top, light.Get());
     FillRect(dc, &left, light.Get());
     FillRect(dc, &bottom, dark.Get());
@@ -24,7 +26,7 @@ void TPanel::PaintTo(HDC dc) {
     RECT all{0, 0, size.cx, size.cy};
     TBrush face(CreateSolidBrush(color_));
     FillRect(dc, &all, face.Get());
-    DrawFrame(dc, all, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
+    DrawFrame(dc, all, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT), TScale::Of(Handle()).Line());
 }
 
 void TBevel::Create(HWND parent, const TBounds& bounds) {
@@ -38,7 +40,7 @@ void TBevel::PaintTo(HDC dc) {
     RECT all{0, 0, size.cx, size.cy};
     TBrush face(CreateSolidBrush(Color()));
     FillRect(dc, &all, face.Get());
-    DrawFrame(dc, all, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
+    DrawFrame(dc, all, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT), TScale::Of(Handle()).Line());
 }
 
 LRESULT TBevel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

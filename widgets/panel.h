@@ -24,4 +24,4 @@ protected:
 };
 
 // Draws a one-pixel frame: light on top and left, dark on bottom and right.
-void DrawFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight);
+void DrawFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight, int width = 1);

@@ -1,6 +1,7 @@
 #include "widgets/picture.h"
 
 #include "widgets/bitmap_resource.h"
+#include "widgets/scale.h"
 
 #include <oleacc.h>
 
@@ -8,8 +9,10 @@ void TPicture::Create(HWND parent, const TBounds& bounds, int resource, TKind ki
     resource_ = resource;
     kind_ = kind;
     HINSTANCE instance = GetModuleHandleA(nullptr);
+    iconSize_ = TScale::Of(parent)(32);
     if (kind == TKind::Icon)
-        icon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(resource), IMAGE_ICON, 32, 32, 0));
+        icon_ = static_cast<HICON>(
+            LoadImageA(instance, MAKEINTRESOURCEA(resource), IMAGE_ICON, iconSize_, iconSize_, 0));
     else
         bitmap_ = LoadBitmapResource(instance, resource);
     // Selected once: a bitmap selected at every paint costs the platform
@@ -40,16 +43,22 @@ void TPicture::PaintTo(HDC dc) {
     TBrush background(CreateSolidBrush(Color()));
     FillRect(dc, &all, background.Get());
     if (icon_) {
-        DrawIconEx(dc, 0, 0, icon_, 32, 32, 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, 0, 0, icon_, iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
         return;
     }
     if (!source_) return;
     BITMAP info{};
     GetObject(bitmap_, sizeof(info), &info);
-    if (kind_ == TKind::StretchedBitmap) {
-        SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, 0, 0, size.cx, size.cy, source_, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-    } else {
+    const TScale scale = TScale::Of(Handle());
+    if (kind_ == TKind::Bitmap && scale.IsOne()) {
         BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source_, 0, 0, SRCCOPY);
+        return;
     }
+    // Averaged, not blown up pixel by pixel, at any scale but the pictures'
+    // own; Windows 95, 98 and ME have no halftone and copy pixels instead.
+    const int width = kind_ == TKind::Bitmap ? scale(info.bmWidth) : size.cx;
+    const int height = kind_ == TKind::Bitmap ? scale(info.bmHeight) : size.cy;
+    SetStretchBltMode(dc, scale.IsOne() ? COLORONCOLOR : HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchBlt(dc, 0, 0, width, height, source_, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
 }

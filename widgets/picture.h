@@ -22,4 +22,5 @@ private:
     HDC source_ = nullptr;  // holds bitmap_
     HGDIOBJ oldBitmap_ = nullptr;
     HICON icon_ = nullptr;
+    int iconSize_ = 32;
 };

@@ -1,5 +1,7 @@
 #include "widgets/pro_label.h"
 
+#include "widgets/scale.h"
+
 POINT StepOf(TDirection direction) {
     switch (direction) {
     case TDirection::drNone: return {0, 0};
@@ -47,18 +49,19 @@ void TProLabel::PaintTo(HDC dc) {
     TSelectObject font(dc, font_);
     SetBkMode(dc, TRANSPARENT);
 
+    const TScale scale = TScale::Of(Handle());
     if (!Enabled()) {
-        DrawCaption(dc, Moved(text, TDirection::drDownRight, 1), GetSysColor(COLOR_BTNHIGHLIGHT));
+        DrawCaption(dc, Moved(text, TDirection::drDownRight, scale.Line()), GetSysColor(COLOR_BTNHIGHLIGHT));
         DrawCaption(dc, text, GetSysColor(COLOR_BTNSHADOW));
         return;
     }
     if (ShadowStyle != TShadowStyle::ssNone) {
-        RECT shadow = Moved(text, ShadowDirection, ShadowDepth);
-        for (int copy = 0; copy < ShadowSize; ++copy) {
+        RECT shadow = Moved(text, ShadowDirection, scale(ShadowDepth));
+        for (int copy = 0; copy < scale(ShadowSize); ++copy) {
             DrawCaption(dc, shadow, ShadowColor);
             shadow = Moved(shadow, ShadowDirection, 1);
         }
-        DrawCaption(dc, Moved(text, HighlightDirection, HighlightDepth), HighlightColor);
+        DrawCaption(dc, Moved(text, HighlightDirection, scale(HighlightDepth)), HighlightColor);
     }
     DrawCaption(dc, text, textColor_);
 }

@@ -2,6 +2,7 @@
 
 #include "widgets/common_controls.h"
 #include "widgets/panel.h"
+#include "widgets/scale.h"
 
 #include <oleacc.h>
 
@@ -63,8 +64,9 @@ void TSectionListBox::UseFlatScrollBar() {
     auto setProp = CommonControlsFunction<FlatSBSetScrollPropFunction>("FlatSB_SetScrollProp");
     if (!initialize || !setProp || !initialize(Handle())) return;
     setProp(Handle(), WsbPropVStyle, FsbFlatMode, FALSE);
-    setProp(Handle(), WsbPropCxVScroll, ScrollWidth, FALSE);
-    setProp(Handle(), WsbPropCyHScroll, ScrollWidth, TRUE);
+    const int scrollWidth = TScale::Of(Handle())(ScrollWidth);
+    setProp(Handle(), WsbPropCxVScroll, scrollWidth, FALSE);
+    setProp(Handle(), WsbPropCyHScroll, scrollWidth, TRUE);
 }
 
 void TSectionListBox::AddSection(const std::string& caption, const std::vector<std::string>& subItems,
@@ -72,7 +74,7 @@ void TSectionListBox::AddSection(const std::string& caption, const std::vector<s
     sections_.push_back({caption, TSectionState::lssContracted, subItems});
     looks_.push_back(look);
     int row = static_cast<int>(SendMessageA(Handle(), LB_ADDSTRING, 0, 0));
-    SendMessageA(Handle(), LB_SETITEMHEIGHT, static_cast<WPARAM>(row), SectionHeight);
+    SendMessageA(Handle(), LB_SETITEMHEIGHT, static_cast<WPARAM>(row), TScale::Of(Handle())(SectionHeight));
 }
 
 void TSectionListBox::SetSectionState(int section, TSectionState state) {
@@ -101,7 +103,7 @@ void TSectionListBox::InsertRows(int section) {
     for (int subItem = 0; subItem < static_cast<int>(opened.SubItems.size()); ++subItem) {
         int row = header + 1 + subItem;
         SendMessageA(Handle(), LB_INSERTSTRING, static_cast<WPARAM>(row), 0);
-        SendMessageA(Handle(), LB_SETITEMHEIGHT, static_cast<WPARAM>(row), opened.ItemHeight);
+        SendMessageA(Handle(), LB_SETITEMHEIGHT, static_cast<WPARAM>(row), TScale::Of(Handle())(opened.ItemHeight));
     }
 }
 
@@ -301,7 +303,8 @@ void TSectionListBox::DrawRow(const DRAWITEMSTRUCT& item) {
         DrawSubItem(item.hDC, item.rcItem, row.Section, row.SubItem, (item.itemState & ODS_SELECTED) != 0);
     if (item.itemState & ODS_FOCUS) {
         RECT focus = item.rcItem;
-        InflateRect(&focus, -1, -1);
+        const int line = TScale::Of(Handle()).Line();
+        InflateRect(&focus, -line, -line);
         SetTextColor(item.hDC, clBlack);
         SetBkColor(item.hDC, clWhite);
         DrawFocusRect(item.hDC, &focus);
@@ -312,21 +315,23 @@ void TSectionListBox::DrawRow(const DRAWITEMSTRUCT& item) {
 void TSectionListBox::DrawHeader(HDC dc, const RECT& rect, int section) {
     Fill(dc, rect, SectionColor);
     const TListSection& header = Section(section);
-    int nodeTop = rect.top + (rect.bottom - rect.top - NodeSize) / 2;
-    RECT node{rect.left + NodeLeft, nodeTop, rect.left + NodeLeft + NodeSize, nodeTop + NodeSize};
+    const TScale scale = TScale::Of(Handle());
+    const int nodeSize = scale(NodeSize);
+    int nodeTop = rect.top + (rect.bottom - rect.top - nodeSize) / 2;
+    RECT node{rect.left + scale(NodeLeft), nodeTop, rect.left + scale(NodeLeft) + nodeSize, nodeTop + nodeSize};
     UINT edge = header.SubItems.empty()                          ? EDGE_ETCHED
                 : header.State == TSectionState::lssContracted ? EDGE_RAISED
                                                                : EDGE_SUNKEN;
     DrawEdge(dc, &node, edge, BF_RECT | BF_MIDDLE);
-    RECT text{rect.left + SectionIndent, rect.top, rect.right, rect.bottom};
+    RECT text{rect.left + scale(SectionIndent), rect.top, rect.right, rect.bottom};
     DrawRowText(dc, header.Caption, text, SectionFont, clWhite);
-    DrawFrame(dc, rect, clWhite, clGray);
+    DrawFrame(dc, rect, clWhite, clGray, scale.Line());
 }
 
 void TSectionListBox::DrawSubItem(HDC dc, const RECT& rect, int section, int subItem, bool selected) {
     const TSectionLook& look = looks_[static_cast<size_t>(section)];
     Fill(dc, rect, selected ? SelectionColor : look.Color);
-    RECT text{rect.left + SubItemIndent, rect.top, rect.right, rect.bottom};
+    RECT text{rect.left + TScale::Of(Handle())(SubItemIndent), rect.top, rect.right, rect.bottom};
     DrawRowText(dc, Section(section).SubItems[static_cast<size_t>(subItem)], text, look.SubItemFont,
                 selected ? SelectionTextColor : look.SubItemTextColor);
 }

@@ -48,7 +48,7 @@ public:
     std::function<void(int section)> OnContractSection;
     std::function<void(int section, int subItem)> OnSubItemClick;
 
-    // Settings of this window's list; set them before Create.
+    // Settings of this window's list, at 96 pixels per inch; set them before Create.
     int SectionHeight = 24;
     int SectionIndent = 15;
     int SubItemIndent = 20;

@@ -3,6 +3,7 @@
 #include "base/program_services.h"
 #include "widgets/common_controls.h"
 #include "widgets/integer_text.h"
+#include "widgets/scale.h"
 
 #include <commctrl.h>
 
@@ -42,9 +43,9 @@ void TSpinEdit::Create(HWND parent, const std::string& hint, const TBounds& boun
 void TSpinEdit::PlaceUpDown() {
     RECT client{};
     GetClientRect(Handle(), &client);
-    SetWindowPos(upDown_, nullptr, client.right - UpDownWidth, 0, UpDownWidth, client.bottom,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, UpDownWidth));
+    const int width = TScale::Of(Handle())(UpDownWidth);
+    SetWindowPos(upDown_, nullptr, client.right - width, 0, width, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, width));
 }
 
 void TSpinEdit::ResetUpDown() { SendMessageA(upDown_, UDM_SETPOS, 0, MAKELPARAM(0, 0)); }

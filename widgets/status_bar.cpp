@@ -1,6 +1,8 @@
 #include "widgets/status_bar.h"
 
 #include "widgets/common_controls.h"
+#include "widgets/panel.h"
+#include "widgets/scale.h"
 
 #include <commctrl.h>
 #include <oleacc.h>
@@ -41,23 +43,23 @@ std::string TStatusBar::SimpleText() const {
     return text.data();
 }
 
-void TStatusBar::PaintEmpty(HDC dc, const RECT& bounds, COLORREF color) {
+void TStatusBar::PaintEmpty(HDC dc, const RECT& bounds, COLORREF color, int line) {
     TBrush fill(CreateSolidBrush(color));
     FillRect(dc, &bounds, fill.Get());
-    RECT edge = bounds;
-    DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
+    DrawFrame(dc, bounds, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT), line);
 }
 
 void TStatusBar::PaintTo(HDC dc) {
     RECT panel{};
     GetClientRect(Handle(), &panel);
-    PaintEmpty(dc, panel, color_);
-    InflateRect(&panel, -1, -1);
+    const TScale scale = TScale::Of(Handle());
+    PaintEmpty(dc, panel, color_, scale.Line());
+    InflateRect(&panel, -scale.Line(), -scale.Line());
     auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(Handle(), WM_GETFONT, 0, 0));
     TSelectObject selected(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    panel.left += TextIndent;
+    panel.left += scale(TextIndent);
     const std::string text = SimpleText();
     DrawTextA(dc, text.c_str(), -1, &panel, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }

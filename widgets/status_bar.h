@@ -20,7 +20,7 @@ public:
 
     COLORREF Color() const override { return color_; }
     void PaintTo(HDC dc) override;
-    static void PaintEmpty(HDC dc, const RECT& bounds, COLORREF color);
+    static void PaintEmpty(HDC dc, const RECT& bounds, COLORREF color, int line);
 
     TAccessibleInfo Describe(long item) const override;
 

@@ -3,6 +3,7 @@
 #include "base/exceptions.h"
 #include "base/program_services.h"
 #include "widgets/accessible.h"
+#include "widgets/scale.h"
 
 #include <exception>
 #include <stdexcept>
@@ -92,10 +93,12 @@ void TWindow::Attach(HWND handle) {
 void TWindow::CreateHandle(const TCreateParams& params) {
     const bool systemControl = params.className != nullptr;
     if (!systemControl) RegisterOwnClass(&TWindow::OwnClassProc);
+    const bool scaled = (params.style & WS_CHILD) && !params.inPixels;
+    const TBounds bounds = scaled ? TScale::Of(params.parent)(params.bounds) : params.bounds;
     HWND handle = CreateWindowExA(params.exStyle, systemControl ? params.className : OwnClassName,
-                                  params.text.c_str(), params.style, params.bounds.Left, params.bounds.Top,
-                                  params.bounds.Width, params.bounds.Height, params.parent, params.menu,
-                                  GetModuleHandleA(nullptr), systemControl ? nullptr : this);
+                                  params.text.c_str(), params.style, bounds.Left, bounds.Top, bounds.Width,
+                                  bounds.Height, params.parent, params.menu, GetModuleHandleA(nullptr),
+                                  systemControl ? nullptr : this);
     if (!handle) {
         throw Exception("Cannot create the window \"" + params.text + "\" (error " +
                         std::to_string(GetLastError()) + ")");

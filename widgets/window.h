@@ -43,6 +43,7 @@ public:
     bool Focused() const;
     void SetFocus();
     void Invalidate();
+    // In the parent's pixels.
     TBounds Bounds() const;
     void SetBounds(const TBounds& bounds);
     HWND Parent() const;
@@ -53,9 +54,13 @@ protected:
         std::string text;
         DWORD style = 0;
         DWORD exStyle = 0;
+        // A child window's place at 96 pixels per inch: it is made at its
+        // parent's scale. A top-level window's, and a child's with
+        // inPixels, as they stand.
         TBounds bounds;
         HWND parent = nullptr;
         HMENU menu = nullptr;
+        bool inPixels = false;
     };
     void CreateHandle(const TCreateParams& params);
 

@@ -21,7 +21,8 @@ const char* const PersonalityVariable = "TAVREL_PERSONALITY";
 // and the flat scroll bar came with comctl32 4.70 and 4.71 (Internet
 // Explorer 3 and 4), NotifyWinEvent with Windows 98 ("Calling Active
 // Accessibility APIs": 95's user32 lacks it), AddFontResourceExA with Windows
-// 2000, CoInitializeEx with DCOM95 (its documentation's requirements). oleacc
+// 2000, CoInitializeEx with DCOM95, GetDpiForSystem and GetDpiForWindow with
+// Windows 10 (their documentation's requirements). oleacc
 // is there: Active Accessibility installed, or no reader could ask at all.
 const std::vector<TLaterFunction>& LaterFunctions() {
     static const std::vector<TLaterFunction> functions = {
@@ -31,7 +32,8 @@ const std::vector<TLaterFunction>& LaterFunctions() {
         {"CreateStdAccessibleObject", true},  {"LresultFromObject", true},
         {"CoInitializeEx", false},            {"CoInitialize", true},
         {"CoUninitialize", true},             {"SysAllocStringLen", true},
-        {"SysFreeString", true},
+        {"SysFreeString", true},              {"GetDpiForWindow", false},
+        {"GetDpiForSystem", false},
     };
     return functions;
 }
