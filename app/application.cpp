@@ -124,19 +124,27 @@ void TApplication::ShowException(const std::exception& error) {
     ShowErrorBox(Shell(), mainWindow_, title_, error);
 }
 
-HFONT TApplication::Font(const std::string& face, int characterHeight, bool bold) {
-    auto key = std::make_tuple(face, characterHeight, bold);
+HFONT TApplication::Font(const std::string& face, int characterHeight, bool bold, int dpi) {
+    if (dpi == 0) dpi = TScale::Of(nullptr).Dpi();
+    auto key = std::make_tuple(face, characterHeight, bold, dpi);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second;
     if (fonts_.empty()) {
         ProvideFace("MS Sans Serif", "sserife.fon");
         ProvideFace(OutlineFace, "tahoma.ttf");
     }
-    HFONT font = CreateScaledFont(face.c_str(), characterHeight, bold, TScale::Of(nullptr));
+    HFONT font = CreateScaledFont(face.c_str(), characterHeight, bold, TScale(dpi));
     fonts_[key] = font;
     return font;
 }
 
+HFONT TApplication::FontAt(HFONT font, int dpi) {
+    for (const auto& made : fonts_) {
+        if (made.second != font) continue;
+        return Font(std::get<0>(made.first), std::get<1>(made.first), std::get<2>(made.first), dpi);
+    }
+    return font;
+}
 
 std::string LongHint(const std::string& hint) {
     auto bar = hint.find('|');

@@ -58,8 +58,10 @@ public:
     void ShowException(const std::exception& error) override;
 
     // Fonts shared by all controls, created on first use: character height
-    // at 96 pixels per inch, drawn at the screen's.
-    HFONT Font(const std::string& face, int characterHeight, bool bold = false);
+    // at 96 pixels per inch, drawn at dpi (0: the screen's).
+    HFONT Font(const std::string& face, int characterHeight, bool bold = false, int dpi = 0);
+    // One of those fonts at other pixels per inch; any other font as it is.
+    HFONT FontAt(HFONT font, int dpi);
 
 private:
     std::string title_;
@@ -68,7 +70,7 @@ private:
     TPlatformShell platformShell_;
     TShellServices* shell_;
     std::string hint_;
-    std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
+    std::map<std::tuple<std::string, int, bool, int>, HFONT> fonts_;
 
     void RunIdleWork();
 };

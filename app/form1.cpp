@@ -24,11 +24,20 @@ const TNavigationEntry Navigation[] = {
 };
 
 const TBounds StatusBarBounds{0, 316, FormClientWidth, 19};
+// Sent by Windows 8.1 and later, whose headers name it.
+const UINT WmDpiChanged = 0x02E0;
 
-TPageFonts PageFonts() {
-    return {Application().Font("MS Sans Serif", 11), Application().Font("MS Sans Serif", 11, true),
-            Application().Font("MS Sans Serif", 16, true)};
+struct TDpiChange {
+    int Dpi;
+    const TWindow::TFontAt* FontAt;
+};
+
+BOOL CALLBACK ChangeDpiOfChild(HWND child, LPARAM change) {
+    const auto& dpiChange = *reinterpret_cast<const TDpiChange*>(change);
+    if (TWindow* ours = TWindow::FromHandle(child)) ours->ChangeDpi(dpiChange.Dpi, *dpiChange.FontAt);
+    return TRUE;
 }
+
 
 // The client area at the screen's scale.
 TBounds CentredOnScreen(int clientWidth, int clientHeight) {
@@ -76,7 +85,7 @@ TForm1::TForm1() {
 // has first been painted, which paints the empty bar until then.
 void TForm1::CreateStatusBar() {
     if (statbar1.Handle()) return;
-    statbar1.Create(Handle(), StatusBarBounds, clSilver, Application().Font("MS Sans Serif", 11));
+    statbar1.Create(Handle(), StatusBarBounds, clSilver, FontOf("MS Sans Serif", 11));
     ShowStatusHint();
 }
 
@@ -86,7 +95,8 @@ void TForm1::CreateStatusBar() {
 void TForm1::CreateOptionPages() {
     if (optionPagesCreated_) return;
     optionPagesCreated_ = true;
-    const TPageFonts fonts = PageFonts();
+    const TPageFonts fonts{FontOf("MS Sans Serif", 11), FontOf("MS Sans Serif", 11, true),
+                           FontOf("MS Sans Serif", 16, true)};
     for (TOptionPage* page : OptionPages()) page->Create(Notebook1, fonts);
 }
 
@@ -104,10 +114,10 @@ void TForm1::CreateMenu() {
 }
 
 void TForm1::CreateSectionList() {
-    optionlist1.SectionFont = Application().Font("Arial", 11, true);
+    optionlist1.SectionFont = FontOf("Arial", 11, true);
     optionlist1.Create(Handle(), {0, 55, 149, 261});
-    TSectionListBox::TSectionLook larger{Application().Font("MS Sans Serif", 12), clBlack};
-    TSectionListBox::TSectionLook smaller{Application().Font("MS Sans Serif", 11), GetSysColor(COLOR_WINDOWTEXT)};
+    TSectionListBox::TSectionLook larger{FontOf("MS Sans Serif", 12), clBlack};
+    TSectionListBox::TSectionLook smaller{FontOf("MS Sans Serif", 11), GetSysColor(COLOR_WINDOWTEXT)};
     optionlist1.AddSection(" Desktop Options",
                            {"Desktop Access", "Files and Folders", "Start Menu Options", "Active Desktop"}, larger);
     optionlist1.AddSection(" System Options",
@@ -118,6 +128,22 @@ void TForm1::CreateSectionList() {
     optionlist1.OnSubItemClick = [this](int section, int subItem) { optionlist1SubItemClick(section, subItem); };
     optionlist1.OnExpandSection = [this](int section) { optionlist1ExpandSection(section); };
     optionlist1.OnContractSection = [this](int section) { optionlist1ContractSection(section); };
+}
+
+HFONT TForm1::FontOf(const char* face, int characterHeight, bool bold) const {
+    return Application().Font(face, characterHeight, bold, Dpi());
+}
+
+// Every window of the form is laid out again, the pages not yet made are
+// made at the new scale, and the form takes the rectangle the platform
+// suggests, which keeps it where it was on the new screen.
+void TForm1::FormDpiChanged(int dpi, const RECT& suggested) {
+    const TFontAt fontAt = [dpi](HFONT font) { return Application().FontAt(font, dpi); };
+    ChangeDpi(dpi, fontAt);
+    TDpiChange change{dpi, &fontAt};
+    EnumChildWindows(Handle(), ChangeDpiOfChild, reinterpret_cast<LPARAM>(&change));
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm1::Show() {
@@ -203,6 +229,9 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_SYSCOLORCHANGE:
         SendToDescendants(Handle(), message, wParam, lParam);
+        return 0;
+    case WmDpiChanged:
+        FormDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_ERASEBKGND: {
         HDC dc = reinterpret_cast<HDC>(wParam);

@@ -46,6 +46,8 @@ public:
     void optionlist1ContractSection(int section);
     void Exit1Click();
     void ShowStatusHint();
+    // The window moved to a screen of other pixels per inch.
+    void FormDpiChanged(int dpi, const RECT& suggested);
 
     TPicture Image1;
     TStatusBar statbar1;
@@ -72,6 +74,8 @@ protected:
 
 private:
     std::array<TOptionPage*, 13> OptionPages();
+    // A font of the window at the pixels per inch it is laid out for.
+    HFONT FontOf(const char* face, int characterHeight, bool bold = false) const;
     void CreateMenu();
     void CreateSectionList();
     void RememberFocus();

@@ -77,4 +77,6 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The font the control draws its text in; WM_SETFONT changes it.
+    HFONT font_ = nullptr;
 };

@@ -132,7 +132,7 @@ void TFlatButton::PaintTo(HDC dc) {
     TBrush faceBrush(CreateSolidBrush(face));
     FillRect(dc, &all, faceBrush.Get());
 
-    const int line = TScale::Of(Handle()).Line();
+    const int line = TScale(Dpi()).Line();
     if (state == TState::bsDown || state == TState::bsExclusive) {
         DrawFrame(dc, all, colorShadow_, colorHighLight_, line);
     } else if (state == TState::bsUp && hovered) {

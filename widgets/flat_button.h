@@ -55,5 +55,4 @@ private:
     bool dragging_ = false;
     COLORREF colorHighLight_ = clWhite;
     COLORREF colorShadow_ = clBlack;
-    HFONT font_ = nullptr;
 };

@@ -40,14 +40,14 @@ void TFlatCheckBox::SetLayout(TCheckBoxLayout layout) {
 // The square and the caption are placed from the left edge at 96 pixels per
 // inch, then scaled; a right-hand box mirrors them.
 RECT TFlatCheckBox::BoxRect() const {
-    const RECT box = TScale::Of(Handle())(RECT{1, 3, 12, 14});
+    const RECT box = TScale(Dpi())(RECT{1, 3, 12, 14});
     if (layout_ != TCheckBoxLayout::checkboxRight) return box;
     const int width = ClientSize().cx;
     return {width - box.right, box.top, width - box.left, box.bottom};
 }
 
 RECT TFlatCheckBox::CaptionRect() const {
-    const TScale scale = TScale::Of(Handle());
+    const TScale scale = TScale(Dpi());
     SIZE size = ClientSize();
     if (layout_ == TCheckBoxLayout::checkboxRight) return {scale(1), scale(1), size.cx - scale(16), size.cy - scale(1)};
     return {scale(16), scale(1), size.cx - scale(1), size.cy - scale(1)};
@@ -61,7 +61,7 @@ void TFlatCheckBox::DrawBoxTo(HDC dc) {
 
     if (checked_) DrawTickTo(dc, box);
     TBrush border(CreateSolidBrush(ColorBorder()));
-    for (int line = TScale::Of(Handle()).Line(); line > 0; --line) {
+    for (int line = TScale(Dpi()).Line(); line > 0; --line) {
         FrameRect(dc, &box, border.Get());
         InflateRect(&box, -1, -1);
     }
@@ -70,7 +70,7 @@ void TFlatCheckBox::DrawBoxTo(HDC dc) {
 // Three strokes of each arm, drawn at 96 pixels per inch from the square's
 // corner and scaled, a pen as wide as one of its lines.
 void TFlatCheckBox::DrawTickTo(HDC dc, const RECT& box) {
-    const TScale scale = TScale::Of(Handle());
+    const TScale scale = TScale(Dpi());
     TPen pen(CreatePen(PS_SOLID, scale.Line(), Enabled() ? colorCheck_ : GetSysColor(COLOR_BTNSHADOW)));
     TSelectObject selected(dc, pen.Get());
     const POINT segments[6][2] = {
@@ -100,7 +100,7 @@ void TFlatCheckBox::PaintTo(HDC dc) {
         return;
     }
     RECT shifted = text;
-    const int line = TScale::Of(Handle()).Line();
+    const int line = TScale(Dpi()).Line();
     OffsetRect(&shifted, line, line);
     SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
     DrawTextA(dc, caption.c_str(), -1, &shifted, format);
@@ -215,8 +215,6 @@ LRESULT TFlatCheckBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         Invalidate();
         return result;
     }
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(font_);
     case WM_SYSCOLORCHANGE:
         FollowParentColor();
         Invalidate();

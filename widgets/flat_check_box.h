@@ -66,6 +66,5 @@ private:
     bool focused_ = false;
     COLORREF colorCheck_ = clBlack;
     TCheckBoxLayout layout_ = TCheckBoxLayout::checkboxLeft;
-    HFONT font_ = nullptr;
     COLORREF fontColor_ = clBlack;
 };

@@ -40,16 +40,26 @@ void TFlatEdit::Create(HWND parent, const TControlProps& props, HFONT font) {
                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | ES_LEFT | ES_AUTOHSCROLL, 0, props.Bounds,
                   parent});
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    FitHeightToFont();
+}
+
+void TFlatEdit::ChangeDpi(int dpi, const TFontAt& fontAt) {
+    TWindow::ChangeDpi(dpi, fontAt);
+    FitHeightToFont();
+}
+
+// As high as a line of its font and its frame. The frame is measured again:
+// the first time, before this object took the messages over.
+void TFlatEdit::FitHeightToFont() {
     TEXTMETRICA metrics{};
     {
         TWindowDc dc(Handle());
-        TSelectObject selected(dc.Get(), font);
+        TSelectObject selected(dc.Get(), reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
         GetTextMetricsA(dc.Get(), &metrics);
     }
     TBounds bounds = Bounds();
     bounds.Height = metrics.tmHeight + 2 * FramePixels();
     SetBounds(bounds);
-    // The frame was measured before this object took the messages over.
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -73,14 +83,14 @@ void TFlatEdit::DrawFrame() {
     TWindowDc dc(Handle());
     TBrush border(CreateSolidBrush(ColorBorder()));
     TBrush face(CreateSolidBrush(Face()));
-    const int line = TScale::Of(Handle()).Line();
+    const int line = TScale(Dpi()).Line();
     for (int i = 0; i < FramePixels(); ++i) {
         FrameRect(dc.Get(), &ring, i < line ? border.Get() : face.Get());
         InflateRect(&ring, -1, -1);
     }
 }
 
-int TFlatEdit::FramePixels() const { return TScale::Of(Handle())(FrameWidth); }
+int TFlatEdit::FramePixels() const { return TScale(Dpi())(FrameWidth); }
 
 // The face colours the text area too, so both are drawn again.
 void TFlatEdit::Redraw() {

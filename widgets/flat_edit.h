@@ -16,6 +16,7 @@ public:
 
     // The caption given is the start text. The height follows the font.
     void Create(HWND parent, const TControlProps& props, HFONT font);
+    void ChangeDpi(int dpi, const TFontAt& fontAt) override;
 
     // Limits what the user types or pastes; text set by code is kept whole.
     void SetMaxLength(int characters);
@@ -43,6 +44,7 @@ private:
     void MouseEntered() override;
     void MouseLeft() override;
     void DrawFrame();
+    void FitHeightToFont();
     int FramePixels() const;
     void Redraw();
 

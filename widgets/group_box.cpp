@@ -32,7 +32,7 @@ void TGroupBox::PaintTo(HDC dc) {
     SIZE text{};
     GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
 
-    const TScale scale = TScale::Of(Handle());
+    const TScale scale = TScale(Dpi());
     const int line = scale.Line();
     RECT frame{0, text.cy / 2, size.cx, size.cy};
     RECT inner{frame.left + line, frame.top + line, frame.right, frame.bottom};

@@ -16,6 +16,5 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    HFONT font_ = nullptr;
     COLORREF fontColor_ = clBlack;
 };

@@ -24,7 +24,7 @@ void TLabel::PaintTo(HDC dc) {
         DrawTextA(dc, caption.c_str(), -1, &all, DT_LEFT | DT_TOP | DT_WORDBREAK);
         return;
     }
-    const int line = TScale::Of(Handle()).Line();
+    const int line = TScale(Dpi()).Line();
     RECT shifted{line, line, size.cx + line, size.cy + line};
     SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
     DrawTextA(dc, caption.c_str(), -1, &shifted, DT_LEFT | DT_TOP | DT_WORDBREAK);

@@ -12,6 +12,5 @@ public:
     TAccessibleInfo Describe(long item) const override;
 
 private:
-    HFONT font_ = nullptr;
     COLORREF textColor_ = clBlack;
 };

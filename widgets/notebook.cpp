@@ -12,10 +12,19 @@ void Fill(HDC dc, SIZE size, COLORREF color) {
 
 void TNotebookPage::CreatePage(HWND notebook, const std::string& name) {
     name_ = name;
+    CreateHandle({nullptr, name, WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, {}, notebook});
+    FitToNotebook();
+}
+
+void TNotebookPage::ChangeDpi(int dpi, const TFontAt& fontAt) {
+    TWindow::ChangeDpi(dpi, fontAt);
+    FitToNotebook();
+}
+
+void TNotebookPage::FitToNotebook() {
     RECT area{};
-    GetClientRect(notebook, &area);
-    CreateHandle({nullptr, name, WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT,
-                  {0, 0, area.right - 1, area.bottom - 1}, notebook, nullptr, true});
+    GetClientRect(Parent(), &area);
+    SetBounds({0, 0, area.right - 1, area.bottom - 1});
 }
 
 void TNotebookPage::PaintTo(HDC dc) { Fill(dc, ClientSize(), Color()); }

@@ -11,6 +11,7 @@
 class TNotebookPage : public TCustomControl, public TAccessibleControl {
 public:
     void CreatePage(HWND notebook, const std::string& name);
+    void ChangeDpi(int dpi, const TFontAt& fontAt) override;
     const std::string& Name() const { return name_; }
     virtual std::string Title() const { return ""; }
     COLORREF Color() const override { return clSilver; }
@@ -19,6 +20,7 @@ public:
 
 private:
     std::string name_;
+    void FitToNotebook();
 };
 
 // Shows one of its pages at a time.

@@ -26,7 +26,7 @@ void TPanel::PaintTo(HDC dc) {
     RECT all{0, 0, size.cx, size.cy};
     TBrush face(CreateSolidBrush(color_));
     FillRect(dc, &all, face.Get());
-    DrawFrame(dc, all, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT), TScale::Of(Handle()).Line());
+    DrawFrame(dc, all, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT), TScale(Dpi()).Line());
 }
 
 void TBevel::Create(HWND parent, const TBounds& bounds) {
@@ -40,7 +40,7 @@ void TBevel::PaintTo(HDC dc) {
     RECT all{0, 0, size.cx, size.cy};
     TBrush face(CreateSolidBrush(Color()));
     FillRect(dc, &all, face.Get());
-    DrawFrame(dc, all, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT), TScale::Of(Handle()).Line());
+    DrawFrame(dc, all, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT), TScale(Dpi()).Line());
 }
 
 LRESULT TBevel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -9,10 +9,8 @@ void TPicture::Create(HWND parent, const TBounds& bounds, int resource, TKind ki
     resource_ = resource;
     kind_ = kind;
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    iconSize_ = TScale::Of(parent)(32);
     if (kind == TKind::Icon)
-        icon_ = static_cast<HICON>(
-            LoadImageA(instance, MAKEINTRESOURCEA(resource), IMAGE_ICON, iconSize_, iconSize_, 0));
+        LoadIconAt(TScale::Of(parent).Dpi());
     else
         bitmap_ = LoadBitmapResource(instance, resource);
     // Selected once: a bitmap selected at every paint costs the platform
@@ -22,6 +20,20 @@ void TPicture::Create(HWND parent, const TBounds& bounds, int resource, TKind ki
         oldBitmap_ = SelectObject(source_, bitmap_);
     }
     CreateHandle({nullptr, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, bounds, parent});
+}
+
+// The icon's image of the size nearest above, scaled down by the platform.
+void TPicture::LoadIconAt(int dpi) {
+    if (icon_) DestroyIcon(icon_);
+    iconSize_ = TScale(dpi)(32);
+    icon_ = static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource_), IMAGE_ICON, iconSize_, iconSize_, 0));
+}
+
+void TPicture::ChangeDpi(int dpi, const TFontAt& fontAt) {
+    TWindow::ChangeDpi(dpi, fontAt);
+    if (kind_ == TKind::Icon) LoadIconAt(dpi);
+    Invalidate();
 }
 
 TAccessibleInfo TPicture::Describe(long) const {
@@ -49,7 +61,7 @@ void TPicture::PaintTo(HDC dc) {
     if (!source_) return;
     BITMAP info{};
     GetObject(bitmap_, sizeof(info), &info);
-    const TScale scale = TScale::Of(Handle());
+    const TScale scale = TScale(Dpi());
     if (kind_ == TKind::Bitmap && scale.IsOne()) {
         BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source_, 0, 0, SRCCOPY);
         return;

@@ -49,7 +49,7 @@ void TProLabel::PaintTo(HDC dc) {
     TSelectObject font(dc, font_);
     SetBkMode(dc, TRANSPARENT);
 
-    const TScale scale = TScale::Of(Handle());
+    const TScale scale = TScale(Dpi());
     if (!Enabled()) {
         DrawCaption(dc, Moved(text, TDirection::drDownRight, scale.Line()), GetSysColor(COLOR_BTNHIGHLIGHT));
         DrawCaption(dc, text, GetSysColor(COLOR_BTNSHADOW));

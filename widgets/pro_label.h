@@ -26,7 +26,6 @@ public:
 private:
     void DrawCaption(HDC dc, RECT rect, COLORREF color);
 
-    HFONT font_ = nullptr;
     COLORREF textColor_ = clSilver;
 };
 

@@ -2,7 +2,10 @@
 
 #include "base/later_functions.h"
 
-TScale TScale::Of(HWND window) { return TScale(DpiOf(window)); }
+TScale TScale::Of(HWND window) {
+    if (const TWindow* ours = TWindow::FromHandle(window)) return TScale(ours->Dpi());
+    return TScale(DpiOf(window));
+}
 
 TBounds TScale::operator()(const TBounds& bounds) const {
     const int left = (*this)(bounds.Left);

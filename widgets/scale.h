@@ -8,7 +8,8 @@
 class TScale {
 public:
     explicit TScale(int dpi = 96) : dpi_(dpi > 0 ? dpi : 96) {}
-    // The scale of a window; nullptr: that of the screen.
+    // The scale a window of ours is laid out for, or that of the screen
+    // another window is on; nullptr: the screen's.
     static TScale Of(HWND window);
 
     int Dpi() const { return dpi_; }

@@ -64,9 +64,28 @@ void TSectionListBox::UseFlatScrollBar() {
     auto setProp = CommonControlsFunction<FlatSBSetScrollPropFunction>("FlatSB_SetScrollProp");
     if (!initialize || !setProp || !initialize(Handle())) return;
     setProp(Handle(), WsbPropVStyle, FsbFlatMode, FALSE);
-    const int scrollWidth = TScale::Of(Handle())(ScrollWidth);
+    flatScrollBar_ = true;
+    SetFlatScrollBarWidth();
+}
+
+void TSectionListBox::SetFlatScrollBarWidth() {
+    if (!flatScrollBar_) return;
+    auto setProp = CommonControlsFunction<FlatSBSetScrollPropFunction>("FlatSB_SetScrollProp");
+    const int scrollWidth = TScale(Dpi())(ScrollWidth);
     setProp(Handle(), WsbPropCxVScroll, scrollWidth, FALSE);
     setProp(Handle(), WsbPropCyHScroll, scrollWidth, TRUE);
+}
+
+void TSectionListBox::ChangeDpi(int dpi, const TFontAt& fontAt) {
+    TWindow::ChangeDpi(dpi, fontAt);
+    SectionFont = fontAt(SectionFont);
+    for (TSectionLook& look : looks_) look.SubItemFont = fontAt(look.SubItemFont);
+    const TScale scale(dpi);
+    const std::vector<TSectionRow> rows = Rows();
+    for (size_t row = 0; row < rows.size(); ++row)
+        SendMessageA(Handle(), LB_SETITEMHEIGHT, row, scale(RowHeight(sections_, rows[row], SectionHeight)));
+    SetFlatScrollBarWidth();
+    Invalidate();
 }
 
 void TSectionListBox::AddSection(const std::string& caption, const std::vector<std::string>& subItems,
@@ -74,7 +93,7 @@ void TSectionListBox::AddSection(const std::string& caption, const std::vector<s
     sections_.push_back({caption, TSectionState::lssContracted, subItems});
     looks_.push_back(look);
     int row = static_cast<int>(SendMessageA(Handle(), LB_ADDSTRING, 0, 0));
-    SendMessageA(Handle(), LB_SETITEMHEIGHT, static_cast<WPARAM>(row), TScale::Of(Handle())(SectionHeight));
+    SendMessageA(Handle(), LB_SETITEMHEIGHT, static_cast<WPARAM>(row), TScale(Dpi())(SectionHeight));
 }
 
 void TSectionListBox::SetSectionState(int section, TSectionState state) {
@@ -103,7 +122,7 @@ void TSectionListBox::InsertRows(int section) {
     for (int subItem = 0; subItem < static_cast<int>(opened.SubItems.size()); ++subItem) {
         int row = header + 1 + subItem;
         SendMessageA(Handle(), LB_INSERTSTRING, static_cast<WPARAM>(row), 0);
-        SendMessageA(Handle(), LB_SETITEMHEIGHT, static_cast<WPARAM>(row), TScale::Of(Handle())(opened.ItemHeight));
+        SendMessageA(Handle(), LB_SETITEMHEIGHT, static_cast<WPARAM>(row), TScale(Dpi())(opened.ItemHeight));
     }
 }
 
@@ -303,7 +322,7 @@ void TSectionListBox::DrawRow(const DRAWITEMSTRUCT& item) {
         DrawSubItem(item.hDC, item.rcItem, row.Section, row.SubItem, (item.itemState & ODS_SELECTED) != 0);
     if (item.itemState & ODS_FOCUS) {
         RECT focus = item.rcItem;
-        const int line = TScale::Of(Handle()).Line();
+        const int line = TScale(Dpi()).Line();
         InflateRect(&focus, -line, -line);
         SetTextColor(item.hDC, clBlack);
         SetBkColor(item.hDC, clWhite);
@@ -315,7 +334,7 @@ void TSectionListBox::DrawRow(const DRAWITEMSTRUCT& item) {
 void TSectionListBox::DrawHeader(HDC dc, const RECT& rect, int section) {
     Fill(dc, rect, SectionColor);
     const TListSection& header = Section(section);
-    const TScale scale = TScale::Of(Handle());
+    const TScale scale = TScale(Dpi());
     const int nodeSize = scale(NodeSize);
     int nodeTop = rect.top + (rect.bottom - rect.top - nodeSize) / 2;
     RECT node{rect.left + scale(NodeLeft), nodeTop, rect.left + scale(NodeLeft) + nodeSize, nodeTop + nodeSize};
@@ -331,7 +350,7 @@ void TSectionListBox::DrawHeader(HDC dc, const RECT& rect, int section) {
 void TSectionListBox::DrawSubItem(HDC dc, const RECT& rect, int section, int subItem, bool selected) {
     const TSectionLook& look = looks_[static_cast<size_t>(section)];
     Fill(dc, rect, selected ? SelectionColor : look.Color);
-    RECT text{rect.left + TScale::Of(Handle())(SubItemIndent), rect.top, rect.right, rect.bottom};
+    RECT text{rect.left + TScale(Dpi())(SubItemIndent), rect.top, rect.right, rect.bottom};
     DrawRowText(dc, Section(section).SubItems[static_cast<size_t>(subItem)], text, look.SubItemFont,
                 selected ? SelectionTextColor : look.SubItemTextColor);
 }

@@ -21,6 +21,8 @@ public:
     };
 
     void Create(HWND parent, const TBounds& bounds);
+    // Its fonts, and the heights of its rows and its scroll bar, too.
+    void ChangeDpi(int dpi, const TFontAt& fontAt) override;
     // Adds a section, contracted, below the others.
     void AddSection(const std::string& caption, const std::vector<std::string>& subItems, const TSectionLook& look);
 
@@ -69,6 +71,7 @@ private:
     bool RowInView(int row) const;  // scrolled into the list's client area
     void SelectionMoved();
     void UseFlatScrollBar();
+    void SetFlatScrollBarWidth();
     // The row under a point of the client area; -1 for none.
     int RowAt(POINT point) const;
     void PressAt(POINT point);
@@ -84,4 +87,5 @@ private:
     std::vector<TSectionLook> looks_;
     TBrush listBrush_;
     bool flatScrollBarTried_ = false;
+    bool flatScrollBar_ = false;
 };

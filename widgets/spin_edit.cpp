@@ -39,11 +39,16 @@ void TSpinEdit::Create(HWND parent, const std::string& hint, const TBounds& boun
     PlaceUpDown();
 }
 
+void TSpinEdit::ChangeDpi(int dpi, const TFontAt& fontAt) {
+    TWindow::ChangeDpi(dpi, fontAt);
+    PlaceUpDown();
+}
+
 // Inside the field at its right edge; the text keeps clear of it.
 void TSpinEdit::PlaceUpDown() {
     RECT client{};
     GetClientRect(Handle(), &client);
-    const int width = TScale::Of(Handle())(UpDownWidth);
+    const int width = TScale(Dpi())(UpDownWidth);
     SetWindowPos(upDown_, nullptr, client.right - width, 0, width, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageA(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, width));
 }

@@ -14,6 +14,7 @@
 class TSpinEdit : public TWindow {
 public:
     void Create(HWND parent, const std::string& hint, const TBounds& bounds, HFONT font);
+    void ChangeDpi(int dpi, const TFontAt& fontAt) override;
 
     // The shown text as a whole number; raises EConvertError when it is none.
     int32_t Value() const;

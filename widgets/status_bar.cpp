@@ -52,7 +52,7 @@ void TStatusBar::PaintEmpty(HDC dc, const RECT& bounds, COLORREF color, int line
 void TStatusBar::PaintTo(HDC dc) {
     RECT panel{};
     GetClientRect(Handle(), &panel);
-    const TScale scale = TScale::Of(Handle());
+    const TScale scale = TScale(Dpi());
     PaintEmpty(dc, panel, color_, scale.Line());
     InflateRect(&panel, -scale.Line(), -scale.Line());
     auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(Handle(), WM_GETFONT, 0, 0));

@@ -93,8 +93,10 @@ void TWindow::Attach(HWND handle) {
 void TWindow::CreateHandle(const TCreateParams& params) {
     const bool systemControl = params.className != nullptr;
     if (!systemControl) RegisterOwnClass(&TWindow::OwnClassProc);
-    const bool scaled = (params.style & WS_CHILD) && !params.inPixels;
-    const TBounds bounds = scaled ? TScale::Of(params.parent)(params.bounds) : params.bounds;
+    dpi_ = TScale::Of(params.parent).Dpi();
+    placedAt96_ = (params.style & WS_CHILD) != 0;
+    boundsAt96_ = params.bounds;
+    const TBounds bounds = placedAt96_ ? TScale(dpi_)(params.bounds) : params.bounds;
     HWND handle = CreateWindowExA(params.exStyle, systemControl ? params.className : OwnClassName,
                                   params.text.c_str(), params.style, bounds.Left, bounds.Top, bounds.Width,
                                   bounds.Height, params.parent, params.menu, GetModuleHandleA(nullptr),
@@ -103,6 +105,7 @@ void TWindow::CreateHandle(const TCreateParams& params) {
         throw Exception("Cannot create the window \"" + params.text + "\" (error " +
                         std::to_string(GetLastError()) + ")");
     }
+    if (!(params.style & WS_CHILD)) dpi_ = DpiOf(handle);  // the screen it opened on
     if (!systemControl) return;  // attached by WM_NCCREATE
     Attach(handle);
     systemProc_ = reinterpret_cast<WNDPROC>(
@@ -235,6 +238,13 @@ TBounds TWindow::Bounds() const {
 void TWindow::SetBounds(const TBounds& bounds) {
     SetWindowPos(handle_, nullptr, bounds.Left, bounds.Top, bounds.Width, bounds.Height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TWindow::ChangeDpi(int dpi, const TFontAt& fontAt) {
+    dpi_ = dpi;
+    if (placedAt96_) SetBounds(TScale(dpi)(boundsAt96_));
+    auto font = reinterpret_cast<HFONT>(SendMessageA(handle_, WM_GETFONT, 0, 0));
+    if (font) SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(fontAt(font)), TRUE);
 }
 
 HFONT CreateFontOf(const char* face, int characterHeight, bool bold) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 // Position and size of a control, in its parent's client coordinates.
@@ -48,6 +49,15 @@ public:
     void SetBounds(const TBounds& bounds);
     HWND Parent() const;
 
+    // The pixels per inch the window is laid out and drawn for.
+    int Dpi() const { return dpi_; }
+    // The same font at other pixels per inch.
+    using TFontAt = std::function<HFONT(HFONT font)>;
+    // Lays the window out again for the pixels per inch of another screen:
+    // its place, when it was given at 96, and its font. A control that
+    // measures more than that does it again too.
+    virtual void ChangeDpi(int dpi, const TFontAt& fontAt);
+
 protected:
     struct TCreateParams {
         const char* className = nullptr;  // nullptr: the program's own window class
@@ -55,12 +65,10 @@ protected:
         DWORD style = 0;
         DWORD exStyle = 0;
         // A child window's place at 96 pixels per inch: it is made at its
-        // parent's scale. A top-level window's, and a child's with
-        // inPixels, as they stand.
+        // parent's scale. A top-level window's as it stands.
         TBounds bounds;
         HWND parent = nullptr;
         HMENU menu = nullptr;
-        bool inPixels = false;
     };
     void CreateHandle(const TCreateParams& params);
 
@@ -89,6 +97,9 @@ private:
     HWND handle_ = nullptr;
     WNDPROC systemProc_ = nullptr;
     std::string hint_;
+    int dpi_ = 96;
+    bool placedAt96_ = false;
+    TBounds boundsAt96_;
 };
 
 // Selects a GDI object into a device context for the life of a scope.
