@@ -15,23 +15,30 @@
 # the table, and the figures are only as steady as the machine was.
 #
 #   tools/bench.sh [start-up runs] [page loads]      (default 21 and 100)
+#
+# TAVREL_BENCH_DPI=144 measures on a screen of 144 pixels per inch (150%), on
+# a prefix of its own.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TAVREL_BUILD:-$root/build}
 runs=${1:-21}
 loads=${2:-100}
+dpi=${TAVREL_BENCH_DPI:-96}
 
 "$root/tools/bootstrap.sh"
 "$root/tools/build.sh" >/dev/null
 
 # A prefix of the benchmark's own, seeded like the run command's, so that the
 # Boot Settings page reads a real boot file.
-export WINEPREFIX=${TAVREL_BENCH_PREFIX:-$build/bench-wineprefix}
+default_prefix=$build/bench-wineprefix
+[[ $dpi == 96 ]] || default_prefix=$build/bench-wineprefix-${dpi}dpi
+export WINEPREFIX=${TAVREL_BENCH_PREFIX:-$default_prefix}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 "$root/tools/prefix.sh" --unmanaged --seed "$WINEPREFIX"
 
 source "$root/tools/display.sh"
 tavrel_ensure_display
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 
 rows=$(mktemp)
 # Wine's helper processes leave on their own once the programs are done; a

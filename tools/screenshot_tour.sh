@@ -12,21 +12,29 @@
 # four pictures of each page apart (page-NN-1-box-lit.png ...).
 #
 #   tools/screenshot_tour.sh [output directory]     (default: $build/tour)
+#
+# TAVREL_TOUR_DPI=144 takes the tour on a screen of 144 pixels per inch
+# (150%), on a prefix of its own; the pointer goes where the window's figures
+# at 96 go, scaled.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TAVREL_BUILD:-$root/build}
 out=${1:-$build/tour}
+dpi=${TAVREL_TOUR_DPI:-96}
 
 "$root/tools/bootstrap.sh"
 "$root/tools/build.sh" >/dev/null
 mkdir -p "$out"
 
-export WINEPREFIX=${TAVREL_TOUR_PREFIX:-$build/tour-wineprefix}
+default_prefix=$build/tour-wineprefix
+[[ $dpi == 96 ]] || default_prefix=$build/tour-wineprefix-${dpi}dpi
+export WINEPREFIX=${TAVREL_TOUR_PREFIX:-$default_prefix}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 "$root/tools/prefix.sh" --unmanaged --seed "$WINEPREFIX"
 
 source "$root/tools/display.sh"
 tavrel_ensure_display
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 
 app=
 end_tour() {
@@ -42,14 +50,16 @@ app=$!
 window=$(xdotool search --sync --name '^Tavrel Control Manager$' | head -1)
 sleep 2
 eval "$(xdotool getwindowgeometry --shell "$window")"   # X, Y, WIDTH, HEIGHT
-# The client area is 518 x 335, inside a frame as wide at the bottom as at the sides.
-border=$(((WIDTH - 518) / 2))
+# A figure at 96 pixels per inch, at the tour's.
+scaled() { echo $((($1 * dpi + 48) / 96)); }
+# The client area is 518 x 335 at 96, inside a frame as wide at the bottom as at the sides.
+border=$(((WIDTH - $(scaled 518)) / 2))
 client_x=$((X + border))
-client_y=$((Y + HEIGHT - 335 - border))
+client_y=$((Y + HEIGHT - $(scaled 335) - border))
 
 settle() { sleep 0.5; }
-# Pointer moves in client coordinates of the main window.
-move() { xdotool mousemove $((client_x + $1)) $((client_y + $2)); settle; }
+# Pointer moves in client coordinates of the main window, at 96.
+move() { xdotool mousemove $((client_x + $(scaled "$1"))) $((client_y + $(scaled "$2"))); settle; }
 click() { move "$1" "$2"; xdotool click 1; settle; }
 shoot() { import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$1"; }
 

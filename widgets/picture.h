@@ -9,7 +9,6 @@ class TPicture : public TCustomControl, public TAccessibleControl {
 public:
     enum class TKind { Bitmap, StretchedBitmap, Icon };
     void Create(HWND parent, const TBounds& bounds, int resource, TKind kind);
-    void ChangeDpi(int dpi, const TFontAt& fontAt) override;
     ~TPicture() override;
     void PaintTo(HDC dc) override;
     // A standard picture control: a graphic, named by its window text.
@@ -23,6 +22,5 @@ private:
     HDC source_ = nullptr;  // holds bitmap_
     HGDIOBJ oldBitmap_ = nullptr;
     HICON icon_ = nullptr;
-    int iconSize_ = 32;
-    void LoadIconAt(int dpi);
+    static const int IconSize = 32;
 };

@@ -17,11 +17,12 @@
 #      every box is flipped;
 #   3. every page shows what start 2 stored.
 #
-#   tests/e2e/run_e2e.sh [build directory] [Windows version]
+#   tests/e2e/run_e2e.sh [build directory] [Windows version] [pixels per inch]
 #
 # The build directory defaults to $TAVREL_BUILD or build/. The Windows version
 # is what Wine tells the program it runs on (win95, win98, winxp, win7, win10;
-# default win10); each version works in a directory of its own.
+# default win10), the pixels per inch the screen's (default 96, and every
+# place below is given at 96 and scaled); each works in a directory of its own.
 #
 # Needs an X display (DISPLAY; without one it starts Xvfb). Leaves its
 # screenshots and the prefix in <build>/e2e for a look after a failure.
@@ -29,7 +30,9 @@ set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=$(cd "${1:-${TAVREL_BUILD:-$root/build}}" && pwd)
 windows=${2:-win10}
+dpi=${3:-96}
 work=$build/e2e-$windows
+[[ $dpi == 96 ]] || work=$work-${dpi}dpi
 export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # A slower machine may set a larger factor for the pauses between inputs.
 slow=${TAVREL_E2E_SLOW:-1}
@@ -245,8 +248,14 @@ intensities() {
   convert "$shot" -format "$format\n" info:
 }
 
+# A figure at 96 pixels per inch, at the screen's.
+scaled() { echo $((($1 * dpi + 48) / 96)); }
+# A point of the client area, given at 96, on the screen.
+screen_x() { echo $((client_x + $(scaled "$1"))); }
+screen_y() { echo $((client_y + $(scaled "$1"))); }
+
 click_client() {
-  xdotool mousemove $((client_x + $1)) $((client_y + $2)) sleep 0.02 click 1
+  xdotool mousemove "$(screen_x "$1")" "$(screen_y "$2")" sleep 0.02 click 1
   pause 0.1
 }
 
@@ -254,7 +263,7 @@ click_client() {
 click_options() { click_client $((149 + $1)) $((96 + $2)); }
 
 park_pointer() {
-  xdotool mousemove $((client_x + 300)) $((client_y + 20))  # over the banner
+  xdotool mousemove "$(screen_x 300)" "$(screen_y 20)"  # over the banner
   pause 0.1
 }
 
@@ -319,16 +328,16 @@ start_program() {
   local X Y WIDTH HEIGHT SCREEN
   eval "$(xdotool getwindowgeometry --shell "$window")"
   # Wine draws the frame itself: as wide at the bottom as at the sides, the
-  # caption and the menu bar above the 518 x 335 client area.
-  local border=$(((WIDTH - 518) / 2))
+  # caption and the menu bar above the client area, 518 x 335 at 96.
+  local border=$(((WIDTH - $(scaled 518)) / 2))
   client_x=$((X + border))
-  client_y=$((Y + HEIGHT - 335 - border))
+  client_y=$((Y + HEIGHT - $(scaled 335) - border))
   local shot=$work/start-$run.png
   shoot "$shot"
   # A header row of the section list is grey, the list below its rows silver.
   local header below
-  read -r header below < <(intensities "$shot" $((client_x + 130)) $((client_y + 61)) \
-    $((client_x + 74)) $((client_y + 200)))
+  read -r header below < <(intensities "$shot" "$(screen_x 130)" "$(screen_y 61)" \
+    "$(screen_x 74)" "$(screen_y 200)")
   if ((header < 118 || header > 138 || below < 180 || below > 204)); then
     die "start $run: the client area is not at ($client_x, $client_y) (window $X,$Y ${WIDTH}x$HEIGHT; see $shot)"
   fi
@@ -340,7 +349,7 @@ start_program() {
 
 # Closes the program by its menu, "&Software" then "&Exit".
 close_program() {
-  xdotool mousemove $((client_x + 25)) $((client_y - 10))
+  xdotool mousemove "$(screen_x 25)" $((client_y - $(scaled 10)))
   pause 0.1
   xdotool click 1
   pause 0.5
@@ -458,9 +467,10 @@ boxes_shown_otherwise() {
   local shot=$1 control x y points=()
   shift
   for control in "$@"; do
-    x=$((client_x + 149 + box_left[$control]))
-    y=$((client_y + 96 + box_top[$control]))
-    points+=($((x + 4)) $((y + 8)) $((x + 6)) $((y + 9)) $((x + 8)) $((y + 6)))
+    x=$((149 + box_left[$control]))
+    y=$((96 + box_top[$control]))
+    points+=("$(screen_x $((x + 4)))" "$(screen_y $((y + 8)))" "$(screen_x $((x + 6)))" "$(screen_y $((y + 9)))"
+      "$(screen_x $((x + 8)))" "$(screen_y $((y + 6)))")
   done
   local values=($(intensities "$shot" "${points[@]}")) i=0 seen dark v
   for control in "$@"; do
@@ -479,8 +489,11 @@ check_button() {
   checks=$((checks + 1))
   park_pointer
   shoot "$shot"
-  local x=$((client_x + 149 + 136 + 4)) y=$((client_y + 96 + 184 + 4)) darkest
-  darkest=$(convert "$shot" -crop 81x17+$x+$y +repage -colorspace gray -format '%[fx:int(255*minima+0.5)]' info:)
+  local x y darkest
+  x=$(screen_x $((149 + 136 + 4)))
+  y=$(screen_y $((96 + 184 + 4)))
+  darkest=$(convert "$shot" -crop "$(scaled 81)x$(scaled 17)+$x+$y" +repage -colorspace gray \
+    -format '%[fx:int(255*minima+0.5)]' info:)
   local enabled=$((darkest < 64))
   if ((enabled != button_enabled[page])); then
     fail "start $run, page $page, $what: Apply Changes is $( ((enabled)) && echo enabled || echo disabled) (see $shot)"
@@ -532,7 +545,7 @@ crop_fields() {
   shoot "$shot"
   local i=0
   while (($# >= 4)); do
-    crop_of "$shot" "$3x$4+$((client_x + 149 + $1))+$((client_y + 96 + $2))" "$work/$name-$i.png"
+    crop_of "$shot" "$(scaled "$3")x$(scaled "$4")+$(screen_x $((149 + $1)))+$(screen_y $((96 + $2)))" "$work/$name-$i.png"
     i=$((i + 1))
     shift 4
   done
@@ -754,6 +767,8 @@ wine reg add 'HKCU\Software\Wine' /v Version /d "$windows" /f >/dev/null 2>&1 ||
 echo "e2e: Wine says it is $(wine cmd /c ver 2>/dev/null | tr -d '\r' | grep -m1 .)"
 # A crash must end the program, not wait on a dialog nobody sees.
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 ||
+  die "could not give the screen $dpi pixels per inch"
 write_snapshot_batch
 
 # Whatever the new prefix holds (the boot file's entries, its attributes) is
