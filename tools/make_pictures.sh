@@ -41,10 +41,17 @@ le32() {
 # A 32x32 page icon: page number, drawing on a 32 grid. It is shown on the
 # silver title panel only, so it is stored as one 8-bit image already
 # blended onto silver (tools/icon_on_panel.py), which every Windows reads.
+# A page icon of two images: 32 pixels at 96 pixels per inch, 48 at 144
+# (150%); other scales are averaged from the one nearest above.
 page_icon() {
-    render "$work/page$1.png" 32 32
+    local drawing
+    drawing=$(cat)
+    render "$work/page$1.png" 32 32 <<<"$drawing"
+    render "$work/page$1-48.png" 32 48 <<<"$drawing"
     convert "$work/page$1.png" -depth 8 "rgba:$work/page$1.rgba"
-    python3 "$root/tools/icon_on_panel.py" "$work/page$1.rgba" 32 "${silver#\#}" "$out/page$1.ico"
+    convert "$work/page$1-48.png" -depth 8 "rgba:$work/page$1-48.rgba"
+    python3 "$root/tools/icon_on_panel.py" "$work/page$1.rgba" 32 "${silver#\#}" "$out/page$1.ico" \
+        "$work/page$1-48.rgba" 48
 }
 
 # The emblem of the program: a ticked box on a navy tile. Also the window

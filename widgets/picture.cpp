@@ -10,7 +10,7 @@ void TPicture::Create(HWND parent, const TBounds& bounds, int resource, TKind ki
     kind_ = kind;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     if (kind == TKind::Icon)
-        icon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(resource), IMAGE_ICON, IconSize, IconSize, 0));
+        icon_ = LoadIconImage(IconSize);
     else
         bitmap_ = LoadBitmapResource(instance, resource);
     // Selected once: a bitmap selected at every paint costs the platform
@@ -61,7 +61,30 @@ private:
 
 }  // namespace
 
+// The icon's image of 32 pixels, or of 48 for anything larger: drawn as it
+// is at its size, else drawn on the background and then scaled as a bitmap is.
+void TPicture::PaintIconTo(HDC dc, int size, HBRUSH background) {
+    if (size > IconSize && !largeIcon_) largeIcon_ = LoadIconImage(LargeIconSize);
+    HICON icon = size > IconSize && largeIcon_ ? largeIcon_ : icon_;
+    const int drawn = icon == largeIcon_ ? LargeIconSize : IconSize;
+    if (size == drawn) {
+        DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+        return;
+    }
+    TMemoryBitmap image(dc, drawn, drawn);
+    RECT square{0, 0, drawn, drawn};
+    FillRect(image.Dc(), &square, background);
+    DrawIconEx(image.Dc(), 0, 0, icon, drawn, drawn, 0, nullptr, DI_NORMAL);
+    StretchSmoothly(dc, size, size, image.Dc(), drawn, drawn);
+}
+
+HICON TPicture::LoadIconImage(int size) const {
+    return static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource_), IMAGE_ICON, size, size, 0));
+}
+
 TPicture::~TPicture() {
+    if (largeIcon_) DestroyIcon(largeIcon_);
     if (source_) {
         SelectObject(source_, oldBitmap_);
         DeleteDC(source_);
@@ -76,17 +99,8 @@ void TPicture::PaintTo(HDC dc) {
     TBrush background(CreateSolidBrush(Color()));
     FillRect(dc, &all, background.Get());
     const TScale scale(Dpi());
-    if (icon_ && scale.IsOne()) {
-        DrawIconEx(dc, 0, 0, icon_, IconSize, IconSize, 0, nullptr, DI_NORMAL);
-        return;
-    }
     if (icon_) {
-        // Drawn at its size on the background, then scaled as a bitmap is.
-        TMemoryBitmap drawn(dc, IconSize, IconSize);
-        RECT square{0, 0, IconSize, IconSize};
-        FillRect(drawn.Dc(), &square, background.Get());
-        DrawIconEx(drawn.Dc(), 0, 0, icon_, IconSize, IconSize, 0, nullptr, DI_NORMAL);
-        StretchSmoothly(dc, scale(IconSize), scale(IconSize), drawn.Dc(), IconSize, IconSize);
+        PaintIconTo(dc, scale(IconSize), background.Get());
         return;
     }
     if (!source_) return;

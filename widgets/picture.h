@@ -22,5 +22,10 @@ private:
     HDC source_ = nullptr;  // holds bitmap_
     HGDIOBJ oldBitmap_ = nullptr;
     HICON icon_ = nullptr;
+    HICON largeIcon_ = nullptr;  // for 150% and above, made when first needed
+    // The page icons' images: 32 pixels for 96 pixels per inch, 48 for 144.
     static const int IconSize = 32;
+    static const int LargeIconSize = 48;
+    void PaintIconTo(HDC dc, int size, HBRUSH background);
+    HICON LoadIconImage(int size) const;
 };

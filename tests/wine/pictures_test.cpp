@@ -107,14 +107,17 @@ TEST(Pictures, EveryPageIconIsItsOwnTransparentDrawing) {
     for (int page = 1; page <= 13; ++page) {
         SCOPED_TRACE(page);
         int resource = PageIcon(page);
-        EXPECT_EQ(IconSizes(resource), std::set<int>{32});
-        std::vector<COLORREF> pixels = DrawnIcon(resource, 32);
-        ASSERT_EQ(pixels.size(), 32u * 32u);
-        EXPECT_EQ(pixels.front(), Backdrop) << "the top left corner shows through";
-        EXPECT_GT(DrawnPixels(pixels), pixels.size() / 4);
-        drawings.insert(pixels);
+        // 32 pixels at 96 pixels per inch, 48 at 144.
+        EXPECT_EQ(IconSizes(resource), (std::set<int>{32, 48}));
+        for (int size : {32, 48}) {
+            std::vector<COLORREF> pixels = DrawnIcon(resource, size);
+            ASSERT_EQ(pixels.size(), static_cast<size_t>(size * size));
+            EXPECT_EQ(pixels.front(), Backdrop) << size << ": the top left corner shows through";
+            EXPECT_GT(DrawnPixels(pixels), pixels.size() / 4) << size;
+            drawings.insert(pixels);
+        }
     }
-    EXPECT_EQ(drawings.size(), 13u);
+    EXPECT_EQ(drawings.size(), 26u);
 }
 
 // Windows before Vista read no PNG images, and Windows before XP no 32-bit
