@@ -37,29 +37,17 @@ void StretchSmoothly(HDC dc, int width, int height, HDC source, int sourceWidth,
     StretchBlt(dc, 0, 0, width, height, source, 0, 0, sourceWidth, sourceHeight, SRCCOPY);
 }
 
-// A bitmap compatible with a device context, selected into a memory context
-// of its own for its life.
-class TMemoryBitmap {
-public:
-    TMemoryBitmap(HDC like, int width, int height)
-        : dc_(CreateCompatibleDC(like)), bitmap_(CreateCompatibleBitmap(like, width, height)),
-          old_(SelectObject(dc_, bitmap_)) {}
-    ~TMemoryBitmap() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    TMemoryBitmap(const TMemoryBitmap&) = delete;
-    TMemoryBitmap& operator=(const TMemoryBitmap&) = delete;
-    HDC Dc() const { return dc_; }
-
-private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
-};
-
 }  // namespace
+
+TPicture::TMemoryBitmap::TMemoryBitmap(HDC like, int width, int height)
+    : dc_(CreateCompatibleDC(like)), bitmap_(CreateCompatibleBitmap(like, width, height)),
+      old_(SelectObject(dc_, bitmap_)) {}
+
+TPicture::TMemoryBitmap::~TMemoryBitmap() {
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
 
 // The icon's image of 32 pixels, or of 48 for anything larger: drawn as it
 // is at its size, else drawn on the background and then scaled as a bitmap is.
@@ -96,24 +84,41 @@ TPicture::~TPicture() {
 void TPicture::PaintTo(HDC dc) {
     SIZE size = ClientSize();
     RECT all{0, 0, size.cx, size.cy};
-    TBrush background(CreateSolidBrush(Color()));
+    const COLORREF color = Color();
+    TBrush background(CreateSolidBrush(color));
     FillRect(dc, &all, background.Get());
     const TScale scale(Dpi());
-    if (icon_) {
-        PaintIconTo(dc, scale(IconSize), background.Get());
+    if (icon_ && scale.IsOne()) {
+        DrawIconEx(dc, 0, 0, icon_, IconSize, IconSize, 0, nullptr, DI_NORMAL);
         return;
     }
-    if (!source_) return;
+    if (!icon_ && !source_) return;
     BITMAP info{};
-    GetObject(bitmap_, sizeof(info), &info);
+    if (bitmap_) GetObject(bitmap_, sizeof(info), &info);
     if (kind_ == TKind::Bitmap && scale.IsOne()) {
         BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source_, 0, 0, SRCCOPY);
-    } else if (kind_ == TKind::Bitmap) {
-        StretchSmoothly(dc, scale(info.bmWidth), scale(info.bmHeight), source_, info.bmWidth, info.bmHeight);
-    } else if (scale.IsOne()) {
+        return;
+    }
+    if (kind_ == TKind::StretchedBitmap && scale.IsOne()) {
         SetStretchBltMode(dc, COLORONCOLOR);
         StretchBlt(dc, 0, 0, size.cx, size.cy, source_, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-    } else {
-        StretchSmoothly(dc, size.cx, size.cy, source_, info.bmWidth, info.bmHeight);
+        return;
     }
+    const SIZE scaled = icon_                     ? SIZE{scale(IconSize), scale(IconSize)}
+                        : kind_ == TKind::Bitmap ? SIZE{scale(info.bmWidth), scale(info.bmHeight)}
+                                                 : size;
+    // Averaging costs far more than a copy: the picture is scaled once for
+    // its size and background, and copied at every paint.
+    if (!scaled_ || scaledSize_.cx != scaled.cx || scaledSize_.cy != scaled.cy || scaledColor_ != color) {
+        scaled_ = std::make_unique<TMemoryBitmap>(dc, scaled.cx, scaled.cy);
+        scaledSize_ = scaled;
+        scaledColor_ = color;
+        RECT area{0, 0, scaled.cx, scaled.cy};
+        FillRect(scaled_->Dc(), &area, background.Get());
+        if (icon_)
+            PaintIconTo(scaled_->Dc(), scaled.cx, background.Get());
+        else
+            StretchSmoothly(scaled_->Dc(), scaled.cx, scaled.cy, source_, info.bmWidth, info.bmHeight);
+    }
+    BitBlt(dc, 0, 0, scaled.cx, scaled.cy, scaled_->Dc(), 0, 0, SRCCOPY);
 }

@@ -3,6 +3,8 @@
 #include "widgets/accessible.h"
 #include "widgets/control.h"
 
+#include <memory>
+
 // A picture from the program's resources: a bitmap drawn at its size or
 // stretched to the control, or an icon drawn transparently.
 class TPicture : public TCustomControl, public TAccessibleControl {
@@ -28,4 +30,24 @@ private:
     static const int LargeIconSize = 48;
     void PaintIconTo(HDC dc, int size, HBRUSH background);
     HICON LoadIconImage(int size) const;
+
+    // A bitmap compatible with a device context, selected into a memory
+    // context of its own for its life.
+    class TMemoryBitmap {
+    public:
+        TMemoryBitmap(HDC like, int width, int height);
+        ~TMemoryBitmap();
+        TMemoryBitmap(const TMemoryBitmap&) = delete;
+        TMemoryBitmap& operator=(const TMemoryBitmap&) = delete;
+        HDC Dc() const { return dc_; }
+
+    private:
+        HDC dc_;
+        HBITMAP bitmap_;
+        HGDIOBJ old_;
+    };
+    // The picture as scaled for a size and a background, at any scale but 96.
+    std::unique_ptr<TMemoryBitmap> scaled_;
+    SIZE scaledSize_{};
+    COLORREF scaledColor_ = 0;
 };
