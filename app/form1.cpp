@@ -144,6 +144,8 @@ void TForm1::FormDpiChanged(int dpi, const RECT& suggested) {
     EnumChildWindows(Handle(), ChangeDpiOfChild, reinterpret_cast<LPARAM>(&change));
     SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A window moved or resized keeps what it drew at the old scale.
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TForm1::Show() {

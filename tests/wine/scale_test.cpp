@@ -203,6 +203,9 @@ TEST_F(Scale, AMoveToAScreenOfOtherPixelsPerInchLaysTheWindowOutAgain) {
         SCOPED_TRACE(move.Dpi);
         SendMessageA(form->Handle(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(move.Dpi, move.Dpi),
                      reinterpret_cast<LPARAM>(&move.Suggested));
+        // Nothing drawn at the old scale is kept.
+        for (HWND shown : {form->Image1.Handle(), form->optionlist1.Handle(), form->statbar1.Handle()})
+            EXPECT_TRUE(GetUpdateRect(shown, nullptr, FALSE)) << "not redrawn";
         Pump();
         const RECT now = WindowRect(form->Handle());
         EXPECT_EQ((std::vector<LONG>{now.left, now.top, now.right, now.bottom}),
