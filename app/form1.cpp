@@ -55,7 +55,8 @@ TBounds CentredOnScreen(int clientWidth, int clientHeight) {
 void TDefaultPage::Create(TNotebook& notebook) {
     CreatePage(notebook.Handle(), "Default");
     notebook.AddPage(*this);
-    Image2.Create(Handle(), {0, 0, 368, 260}, IDB_DEFAULT_PAGE, TPicture::TKind::StretchedBitmap);
+    Image2.Create(Handle(), {0, 0, 368, 260}, IDB_DEFAULT_PAGE, TPicture::TKind::StretchedBitmap,
+                  IDB_DEFAULT_PAGE_150);
 }
 
 TForm1::TForm1() {
@@ -66,7 +67,7 @@ TForm1::TForm1() {
     if (!Application().MainWindow()) Application().SetMainWindow(Handle());
     SetProgramIcons(Handle());
 
-    Image1.Create(Handle(), {0, 0, FormClientWidth, 55}, IDB_BANNER, TPicture::TKind::Bitmap);
+    Image1.Create(Handle(), {0, 0, FormClientWidth, 55}, IDB_BANNER, TPicture::TKind::Bitmap, IDB_BANNER_150);
     CreateSectionList();
     Notebook1.Create(Handle(), {149, 55, 369, 261});
 

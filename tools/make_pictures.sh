@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Draws the program's pictures into app/pictures/ with ImageMagick: the
-# banner (packed by tools/pack_bitmap.py, which needs python3), the default
-# page picture, the thirteen page icons (tools/icon_on_panel.py) and the
-# window icon, all in formats that Windows 95 reads. Run it again
+# banner and the default page picture, each at 96 pixels per inch and for
+# 150%, the thirteen page icons (tools/icon_on_panel.py) and the window
+# icon, all in formats that Windows 95 reads; the banner and the page icons
+# packed by tools/pack_resource.py. Both tools need python3. Run it again
 # after changing a drawing; the results are committed.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -50,8 +51,11 @@ page_icon() {
     render "$work/page$1-48.png" 32 48 <<<"$drawing"
     convert "$work/page$1.png" -depth 8 "rgba:$work/page$1.rgba"
     convert "$work/page$1-48.png" -depth 8 "rgba:$work/page$1-48.rgba"
-    python3 "$root/tools/icon_on_panel.py" "$work/page$1.rgba" 32 "${silver#\#}" "$out/page$1.ico" \
+    python3 "$root/tools/icon_on_panel.py" "$work/page$1.rgba" 32 "${silver#\#}" "$work/page$1.ico" \
         "$work/page$1-48.rgba" 48
+    # Packed: an icon file packs to a third, which pays for the pictures
+    # drawn for 150%.
+    python3 "$root/tools/pack_resource.py" "$work/page$1.ico" "$out/page$1.packed"
 }
 
 # The emblem of the program: a ticked box on a navy tile. Also the window
@@ -404,32 +408,67 @@ EOF
 EOF
 }
 
+# A length of the 96-pixels-per-inch drawing at a scale, rounded to pixels.
+at_scale() {
+    awk -v a="$1" -v k="$2" 'BEGIN { printf "%d", int(a * k + 0.5) }'
+}
+
 # The title strip across the top of the window: the emblem and the program's
 # name on navy that fades into the window's silver, over a maroon rule.
+# Drawn at a scale: 1 for 96 pixels per inch, 1.5 for 144.
 draw_banner() {
-    emblem | render "$work/emblem41.png" 32 41
-    local rings="fill none stroke rgba(255,255,255,0.18) stroke-width 1"
+    local k=$1 packed=$2
+    local width height emblem left top
+    width=$(at_scale 517 "$k")
+    height=$(at_scale 55 "$k")
+    emblem=$(at_scale 41 "$k")
+    left=$(at_scale 8 "$k")
+    top=$(at_scale 5 "$k")
+    emblem | render "$work/emblem.png" 32 "$emblem"
+    local rings="affine $k,0,0,$k,0,0 fill none stroke rgba(255,255,255,0.18) stroke-width 1"
     local r
     for r in 20 30 40 50; do rings+=" circle 470,27 470,$((27 - r))"; done
-    convert -size 517x55 -define gradient:vector=140,0,500,0 gradient:'#0B1C68'-"$silver" \
-        \( -size 517x27 gradient:'rgba(255,255,255,0.16)'-'rgba(255,255,255,0.02)' \) -composite \
-        -draw "$rings" \
-        -draw "fill rgba(255,255,255,0.35) rectangle 0,51 516,51 fill $maroon rectangle 0,52 516,54" \
-        -draw "fill none stroke rgba(255,255,255,0.45) roundrectangle 8.5,5.5 48.5,45.5 5,5" \
-        "$work/emblem41.png" -geometry +8+5 -composite \
-        -font Liberation-Sans-Bold -pointsize 23 \
-        -fill 'rgba(0,0,0,0.55)' -annotate +62+36 'Tavrel Control Manager' \
-        -fill white -annotate +61+35 'Tavrel Control Manager' \
+    # The rules below the strip, whole rows at every scale: the light line
+    # one row at 96, the maroon rule down to the bottom.
+    local light maroon_top line half
+    light=$(at_scale 51 "$k")
+    maroon_top=$(at_scale 52 "$k")
+    line=$(at_scale 1 "$k")
+    half=$(awk -v w="$line" 'BEGIN { printf "%g", w / 2 }')
+    local rules="fill rgba(255,255,255,0.35) rectangle 0,$light $((width - 1)),$((maroon_top - 1))"
+    rules+=" fill $maroon rectangle 0,$maroon_top $((width - 1)),$((height - 1))"
+    local text_x text_y
+    text_x=$(at_scale 61 "$k")
+    text_y=$(at_scale 35 "$k")
+    local frame="fill none stroke rgba(255,255,255,0.45) stroke-width $line"
+    frame+=" roundrectangle $(awk -v l="$left" -v t="$top" -v e="$emblem" -v h="$half" -v k="$k" \
+        'BEGIN { printf "%g,%g %g,%g %g,%g", l + h, t + h, l + e - h, t + e - h, 5 * k, 5 * k }')"
+    convert -size "${width}x${height}" \
+        -define gradient:vector="$(at_scale 140 "$k"),0,$(at_scale 500 "$k"),0" gradient:'#0B1C68'-"$silver" \
+        \( -size "${width}x$(at_scale 27 "$k")" gradient:'rgba(255,255,255,0.16)'-'rgba(255,255,255,0.02)' \) \
+        -composite -draw "$rings" -draw "$rules" -draw "$frame" \
+        "$work/emblem.png" -geometry "+$left+$top" -composite \
+        -font Liberation-Sans-Bold -pointsize "$(awk -v k="$k" 'BEGIN { printf "%g", 23 * k }')" \
+        -fill 'rgba(0,0,0,0.55)' -annotate "+$((text_x + line))+$((text_y + line))" 'Tavrel Control Manager' \
+        -fill white -annotate "+$text_x+$text_y" 'Tavrel Control Manager' \
         -type TrueColor BMP3:"$work/banner.bmp"
     # Bitmap resources hold a picture of this many colours only uncompressed.
-    python3 "$root/tools/pack_bitmap.py" "$work/banner.bmp" "$out/banner.packed"
+    python3 "$root/tools/pack_resource.py" "$work/banner.bmp" "$packed"
 }
 
 # The default page: an arrow towards the section list, beside a page of
 # option boxes. Flat silver like the notebook, so 256 colours hold it
-# without a visible loss, and their runs pack it to an eighth.
+# without a visible loss, and their runs pack it to an eighth. Drawn for
+# a place of <width> x <height> pixels; at 96 pixels per inch it is one
+# pixel larger each way than its place, as it always was.
 draw_default_page() {
-    local w=369 h=261
+    local w=$1 h=$2 bitmap=$3
+    local kx ky
+    kx=$(awk -v w="$w" 'BEGIN { printf "%g", w / 369 }')
+    ky=$(awk -v h="$h" 'BEGIN { printf "%g", h / 261 }')
+    local grid="affine $kx,0,0,$ky,0,0"
+    local blur
+    blur=$(awk -v k="$kx" 'BEGIN { printf "%g", 3 * k }')
     local page="fill white stroke #A8A8A8 stroke-width 1 roundrectangle 200.5,48.5 344.5,212.5 4,4
         fill $navy stroke none roundrectangle 201,49 344,66 3,3 rectangle 201,60 344,66
         fill #D8D8D8 rectangle 326,53 338,62"
@@ -443,22 +482,27 @@ draw_default_page() {
     for y in 84 132 180; do ticks+=" polyline 217,$((y + 6)) 220,$((y + 10)) 225,$((y + 3))"; done
     local arrow="polygon 20,130 76,82 76,112 178,112 178,148 76,148 76,178"
     convert -size ${w}x${h} xc:"$silver" \
-        \( -size ${w}x${h} xc:none -fill 'rgba(0,0,0,0.18)' -draw "roundrectangle 204,53 349,217 5,5" -blur 0x3 \) \
-        -composite -draw "$page" -draw "$ticks" \
-        \( -size ${w}x${h} xc:none -fill 'rgba(0,0,0,0.10)' -draw "translate 3,4 $arrow" -blur 0x3 \) -composite \
-        \( -size ${w}x${h} -define gradient:vector=20,0,190,0 gradient:"$navy"-'#5060A8' \
-           \( -size ${w}x${h} xc:black -fill white -draw "$arrow" \
-              \( -size ${w}x${h} -define gradient:vector=60,0,180,0 gradient:white-'gray(20%)' \) \
+        \( -size ${w}x${h} xc:none -fill 'rgba(0,0,0,0.18)' -draw "$grid roundrectangle 204,53 349,217 5,5" -blur 0x$blur \) \
+        -composite -draw "$grid $page" -draw "$grid $ticks" \
+        \( -size ${w}x${h} xc:none -fill 'rgba(0,0,0,0.10)' -draw "$grid translate 3,4 $arrow" -blur 0x$blur \) -composite \
+        \( -size ${w}x${h} -define gradient:vector="$(at_scale 20 "$kx"),0,$(at_scale 190 "$kx"),0" gradient:"$navy"-'#5060A8' \
+           \( -size ${w}x${h} xc:black -fill white -draw "$grid $arrow" \
+              \( -size ${w}x${h} -define gradient:vector="$(at_scale 60 "$kx"),0,$(at_scale 180 "$kx"),0" gradient:white-'gray(20%)' \) \
               -compose Multiply -composite \) \
            -alpha off -compose CopyOpacity -composite \) \
         -compose Over -composite \
-        -dither None -colors 256 -type Palette -compress RLE BMP3:"$out/default_page.bmp"
+        -dither None -colors 256 -type Palette -compress RLE BMP3:"$bitmap"
 }
 
 draw_window_icon
 draw_page_icons
-draw_banner
-draw_default_page
+# At 96 pixels per inch, and again for 150%: the banner at its scaled
+# size, the default page at its place's (368 x 260 at 96), so that each is
+# copied pixel for pixel there.
+draw_banner 1 "$out/banner.packed"
+draw_banner 1.5 "$out/banner-150.packed"
+draw_default_page 369 261 "$out/default_page.bmp"
+draw_default_page 552 390 "$out/default_page-150.bmp"
 
 # The build tracks the resource script, not the pictures it names.
 touch "$root/app/resources.rc"

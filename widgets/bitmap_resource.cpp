@@ -44,12 +44,39 @@ HBITMAP FromFile(std::vector<BYTE> file) {
 
 HBITMAP UnpackBitmap(const BYTE* packed, DWORD size) { return FromFile(Unpacked(packed, size)); }
 
+std::vector<BYTE> UnpackedResource(HINSTANCE instance, int resource, const char* type) {
+    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(resource), type);
+    HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+    const auto* packed = static_cast<const BYTE*>(loaded ? LockResource(loaded) : nullptr);
+    if (!packed) return {};
+    return Unpacked(packed, SizeofResource(instance, found));
+}
+
+HICON IconFromFile(const std::vector<BYTE>& file, int size) {
+    const size_t directory = 6, entrySize = 16;  // ICONDIR, ICONDIRENTRY
+    if (file.size() < directory) return nullptr;
+    const size_t count = file[4] | file[5] << 8;
+    for (size_t at = directory; at < directory + count * entrySize && at + entrySize <= file.size();
+         at += entrySize) {
+        if (file[at] != size || file[at + 1] != size) continue;
+        DWORD bytes = 0, offset = 0;
+        std::memcpy(&bytes, &file[at + 8], sizeof(bytes));
+        std::memcpy(&offset, &file[at + 12], sizeof(offset));
+        if (offset > file.size() || bytes > file.size() - offset) return nullptr;
+        // The platform wants the image on a DWORD boundary, which its
+        // place in the file is not.
+        std::vector<BYTE> image(file.begin() + offset, file.begin() + offset + bytes);
+        return CreateIconFromResourceEx(image.data(), bytes, TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR);
+    }
+    return nullptr;
+}
+
+HICON LoadIconResource(HINSTANCE instance, int resource, int size) {
+    return IconFromFile(UnpackedResource(instance, resource, PackedIconType), size);
+}
+
 HBITMAP LoadBitmapResource(HINSTANCE instance, int resource) {
     if (FindResourceA(instance, MAKEINTRESOURCEA(resource), MAKEINTRESOURCEA(2)))  // RT_BITMAP
         return static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, 0));
-    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(resource), PackedBitmapType);
-    HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
-    const auto* packed = static_cast<const BYTE*>(loaded ? LockResource(loaded) : nullptr);
-    if (!packed) return nullptr;
-    return UnpackBitmap(packed, SizeofResource(instance, found));
+    return FromFile(UnpackedResource(instance, resource, PackedBitmapType));
 }

@@ -5,20 +5,14 @@
 
 #include <oleacc.h>
 
-void TPicture::Create(HWND parent, const TBounds& bounds, int resource, TKind kind) {
+void TPicture::Create(HWND parent, const TBounds& bounds, int resource, TKind kind, int largeResource) {
     resource_ = resource;
+    largeResource_ = largeResource;
     kind_ = kind;
-    HINSTANCE instance = GetModuleHandleA(nullptr);
     if (kind == TKind::Icon)
         icon_ = LoadIconImage(IconSize);
     else
-        bitmap_ = LoadBitmapResource(instance, resource);
-    // Selected once: a bitmap selected at every paint costs the platform
-    // more than the copy.
-    if (bitmap_) {
-        source_ = CreateCompatibleDC(nullptr);
-        oldBitmap_ = SelectObject(source_, bitmap_);
-    }
+        bitmap_ = Loaded(resource);
     CreateHandle({nullptr, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, bounds, parent});
 }
 
@@ -29,24 +23,39 @@ TAccessibleInfo TPicture::Describe(long) const {
 
 namespace {
 
-// Averaged, not blown up pixel by pixel: the pictures are drawn at 96 pixels
-// per inch. Windows 95, 98 and ME have no halftone and copy pixels instead.
-void StretchSmoothly(HDC dc, int width, int height, HDC source, int sourceWidth, int sourceHeight) {
+// Averaged, not blown up pixel by pixel, and copied as it is where the
+// picture was drawn for the size. Windows 95, 98 and ME have no halftone
+// and copy pixels instead.
+void StretchSmoothly(HDC dc, SIZE size, HDC source, SIZE sourceSize) {
+    if (size.cx == sourceSize.cx && size.cy == sourceSize.cy) {
+        BitBlt(dc, 0, 0, size.cx, size.cy, source, 0, 0, SRCCOPY);
+        return;
+    }
     SetStretchBltMode(dc, HALFTONE);
     SetBrushOrgEx(dc, 0, 0, nullptr);
-    StretchBlt(dc, 0, 0, width, height, source, 0, 0, sourceWidth, sourceHeight, SRCCOPY);
+    StretchBlt(dc, 0, 0, size.cx, size.cy, source, 0, 0, sourceSize.cx, sourceSize.cy, SRCCOPY);
 }
 
 }  // namespace
 
-TPicture::TMemoryBitmap::TMemoryBitmap(HDC like, int width, int height)
-    : dc_(CreateCompatibleDC(like)), bitmap_(CreateCompatibleBitmap(like, width, height)),
-      old_(SelectObject(dc_, bitmap_)) {}
+TPicture::TSelectedBitmap::TSelectedBitmap(HBITMAP bitmap, HDC like)
+    : dc_(CreateCompatibleDC(like)), bitmap_(bitmap), old_(SelectObject(dc_, bitmap_)) {}
 
-TPicture::TMemoryBitmap::~TMemoryBitmap() {
+TPicture::TSelectedBitmap::~TSelectedBitmap() {
     SelectObject(dc_, old_);
     DeleteObject(bitmap_);
     DeleteDC(dc_);
+}
+
+SIZE TPicture::TSelectedBitmap::Size() const {
+    BITMAP info{};
+    GetObject(bitmap_, sizeof(info), &info);
+    return {info.bmWidth, info.bmHeight};
+}
+
+TPicture::TBitmapPtr TPicture::Loaded(int resource) {
+    HBITMAP bitmap = LoadBitmapResource(GetModuleHandleA(nullptr), resource);
+    return bitmap ? std::make_unique<TSelectedBitmap>(bitmap, nullptr) : nullptr;
 }
 
 // The icon's image of 32 pixels, or of 48 for anything larger: drawn as it
@@ -59,25 +68,26 @@ void TPicture::PaintIconTo(HDC dc, int size, HBRUSH background) {
         DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
         return;
     }
-    TMemoryBitmap image(dc, drawn, drawn);
+    TSelectedBitmap image(CreateCompatibleBitmap(dc, drawn, drawn), dc);
     RECT square{0, 0, drawn, drawn};
     FillRect(image.Dc(), &square, background);
     DrawIconEx(image.Dc(), 0, 0, icon, drawn, drawn, 0, nullptr, DI_NORMAL);
-    StretchSmoothly(dc, size, size, image.Dc(), drawn, drawn);
+    StretchSmoothly(dc, {size, size}, image.Dc(), {drawn, drawn});
+}
+
+// From the drawing for 150% where there is one.
+void TPicture::PaintBitmapTo(HDC dc, SIZE size) {
+    if (largeResource_ && !largeBitmap_) largeBitmap_ = Loaded(largeResource_);
+    const TSelectedBitmap& source = largeBitmap_ ? *largeBitmap_ : *bitmap_;
+    StretchSmoothly(dc, size, source.Dc(), source.Size());
 }
 
 HICON TPicture::LoadIconImage(int size) const {
-    return static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource_), IMAGE_ICON, size, size, 0));
+    return LoadIconResource(GetModuleHandleA(nullptr), resource_, size);
 }
 
 TPicture::~TPicture() {
     if (largeIcon_) DestroyIcon(largeIcon_);
-    if (source_) {
-        SelectObject(source_, oldBitmap_);
-        DeleteDC(source_);
-    }
-    if (bitmap_) DeleteObject(bitmap_);
     if (icon_) DestroyIcon(icon_);
 }
 
@@ -92,25 +102,24 @@ void TPicture::PaintTo(HDC dc) {
         DrawIconEx(dc, 0, 0, icon_, IconSize, IconSize, 0, nullptr, DI_NORMAL);
         return;
     }
-    if (!icon_ && !source_) return;
-    BITMAP info{};
-    if (bitmap_) GetObject(bitmap_, sizeof(info), &info);
+    if (!icon_ && !bitmap_) return;
+    const SIZE drawn = bitmap_ ? bitmap_->Size() : SIZE{};
     if (kind_ == TKind::Bitmap && scale.IsOne()) {
-        BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source_, 0, 0, SRCCOPY);
+        BitBlt(dc, 0, 0, drawn.cx, drawn.cy, bitmap_->Dc(), 0, 0, SRCCOPY);
         return;
     }
     if (kind_ == TKind::StretchedBitmap && scale.IsOne()) {
         SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, 0, 0, size.cx, size.cy, source_, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+        StretchBlt(dc, 0, 0, size.cx, size.cy, bitmap_->Dc(), 0, 0, drawn.cx, drawn.cy, SRCCOPY);
         return;
     }
     const SIZE scaled = icon_                     ? SIZE{scale(IconSize), scale(IconSize)}
-                        : kind_ == TKind::Bitmap ? SIZE{scale(info.bmWidth), scale(info.bmHeight)}
+                        : kind_ == TKind::Bitmap ? SIZE{scale(drawn.cx), scale(drawn.cy)}
                                                  : size;
     // Averaging costs far more than a copy: the picture is scaled once for
     // its size and background, and copied at every paint.
     if (!scaled_ || scaledSize_.cx != scaled.cx || scaledSize_.cy != scaled.cy || scaledColor_ != color) {
-        scaled_ = std::make_unique<TMemoryBitmap>(dc, scaled.cx, scaled.cy);
+        scaled_ = std::make_unique<TSelectedBitmap>(CreateCompatibleBitmap(dc, scaled.cx, scaled.cy), dc);
         scaledSize_ = scaled;
         scaledColor_ = color;
         RECT area{0, 0, scaled.cx, scaled.cy};
@@ -118,7 +127,7 @@ void TPicture::PaintTo(HDC dc) {
         if (icon_)
             PaintIconTo(scaled_->Dc(), scaled.cx, background.Get());
         else
-            StretchSmoothly(scaled_->Dc(), scaled.cx, scaled.cy, source_, info.bmWidth, info.bmHeight);
+            PaintBitmapTo(scaled_->Dc(), scaled);
     }
     BitBlt(dc, 0, 0, scaled.cx, scaled.cy, scaled_->Dc(), 0, 0, SRCCOPY);
 }

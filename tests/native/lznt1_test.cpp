@@ -60,7 +60,7 @@ TEST(Lznt1, RefusesDamagedData) {
     for (const auto& c : cases) EXPECT_TRUE(UnpackLznt1(c.Packed.data(), c.Packed.size(), c.Size).empty()) << c.Name;
 }
 
-// The program's banner: what tools/pack_bitmap.py made is read back whole.
+// The program's banner: what tools/pack_resource.py made is read back whole.
 TEST(Lznt1, UnpacksTheBanner) {
     std::ifstream file(TAVREL_ROOT_DIR "/app/pictures/banner.packed", std::ios::binary);
     std::vector<uint8_t> packed{std::istreambuf_iterator<char>(file), {}};

@@ -27,7 +27,9 @@ SIZE BitmapSize(int resource) {
 
 // The icon drawn over a magenta backdrop, read back pixel by pixel.
 std::vector<COLORREF> DrawnIcon(int resource, int size) {
-    auto icon = static_cast<HICON>(LoadImageA(Module(), MAKEINTRESOURCEA(resource), IMAGE_ICON, size, size, 0));
+    auto icon = FindResourceA(Module(), MAKEINTRESOURCEA(resource), PackedIconType)
+                    ? LoadIconResource(Module(), resource, size)
+                    : static_cast<HICON>(LoadImageA(Module(), MAKEINTRESOURCEA(resource), IMAGE_ICON, size, size, 0));
     if (!icon) return {};
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
@@ -55,21 +57,37 @@ struct TIconImage {
     int Bits;      // bits a pixel of the bitmap; 0 for another format (PNG)
 };
 
+TIconImage ImageOf(int size, const BYTE* data, size_t bytes) {
+    const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(data);
+    const bool bitmap = bytes >= sizeof(BITMAPINFOHEADER) && header->biSize == sizeof(BITMAPINFOHEADER);
+    return {size, bitmap ? header->biBitCount : 0};
+}
+
+// The images of a packed icon file (the page icons) or of an icon resource.
 std::vector<TIconImage> IconImages(int resource) {
+    std::vector<TIconImage> images;
+    const std::vector<BYTE> file = UnpackedResource(Module(), resource, PackedIconType);
+    if (!file.empty()) {
+        const int entrySize = 16;  // ICONDIRENTRY
+        for (int i = 0; i < (file[4] | file[5] << 8); ++i) {
+            const BYTE* entry = file.data() + 6 + i * entrySize;
+            const DWORD bytes = *reinterpret_cast<const DWORD*>(entry + 8);
+            const DWORD offset = *reinterpret_cast<const DWORD*>(entry + 12);
+            images.push_back(ImageOf(entry[0], file.data() + offset, bytes));
+        }
+        return images;
+    }
     HRSRC found = FindResourceA(Module(), MAKEINTRESOURCEA(resource), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
     if (!found) return {};
     auto* data = static_cast<const BYTE*>(LockResource(LoadResource(Module(), found)));
     const WORD count = *reinterpret_cast<const WORD*>(data + 4);
     const int entrySize = 14;  // GRPICONDIRENTRY
-    std::vector<TIconImage> images;
     for (int i = 0; i < count; ++i) {
         const BYTE* entry = data + 6 + i * entrySize;
         const WORD id = *reinterpret_cast<const WORD*>(entry + 12);
         HRSRC image = FindResourceA(Module(), MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(3));  // RT_ICON
-        const auto* header = image ? static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(Module(), image)))
-                                   : nullptr;
-        const bool bitmap = header && header->biSize == sizeof(BITMAPINFOHEADER);
-        images.push_back({entry[0], bitmap ? header->biBitCount : 0});
+        const auto* bits = image ? static_cast<const BYTE*>(LockResource(LoadResource(Module(), image))) : nullptr;
+        images.push_back(bits ? ImageOf(entry[0], bits, SizeofResource(Module(), image)) : TIconImage{entry[0], 0});
     }
     return images;
 }
@@ -93,7 +111,11 @@ TEST(Pictures, BitmapsHaveTheSizesOfTheirPlaces) {
         int Resource;
         LONG Width;
         LONG Height;
-    } cases[] = {{IDB_BANNER, 517, 55}, {IDB_DEFAULT_PAGE, 369, 261}};
+    } cases[] = {{IDB_BANNER, 517, 55},
+                 {IDB_DEFAULT_PAGE, 369, 261},
+                 // Their places at 150%, copied pixel for pixel there.
+                 {IDB_BANNER_150, 776, 83},
+                 {IDB_DEFAULT_PAGE_150, 552, 390}};
     for (const TCase& expected : cases) {
         SCOPED_TRACE(expected.Resource);
         SIZE size = BitmapSize(expected.Resource);
@@ -167,16 +189,54 @@ COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
 
 }  // namespace
 
-// Right side up and in its colours: the maroon rule runs along the bottom,
-// the navy fades to the right across the top.
-TEST(Pictures, ThePackedBannerUnpacksAsDrawn) {
-    HBITMAP banner = LoadBitmapResource(Module(), IDB_BANNER);
-    ASSERT_NE(banner, nullptr);
-    EXPECT_EQ(PixelOf(banner, 300, 53), RGB(128, 0, 0));
-    const COLORREF left = PixelOf(banner, 2, 2), right = PixelOf(banner, 514, 2);
-    EXPECT_GT(GetBValue(left), GetRValue(left) + 64);
-    EXPECT_GT(GetRValue(right), GetRValue(left) + 64);
-    DeleteObject(banner);
+// Right side up and in its colours at both scales: the maroon rule runs
+// along the bottom, to the last row, the navy fades to the right across the
+// top.
+TEST(Pictures, ThePackedBannersUnpackAsDrawn) {
+    for (int resource : {IDB_BANNER, IDB_BANNER_150}) {
+        SCOPED_TRACE(resource);
+        HBITMAP banner = LoadBitmapResource(Module(), resource);
+        ASSERT_NE(banner, nullptr);
+        BITMAP info{};
+        GetObject(banner, sizeof(info), &info);
+        const int width = info.bmWidth, bottom = info.bmHeight - 1;
+        for (int above : {0, 2}) EXPECT_EQ(PixelOf(banner, width / 2, bottom - above), RGB(128, 0, 0)) << above;
+        const COLORREF left = PixelOf(banner, 2, 2), right = PixelOf(banner, width - 3, 2);
+        EXPECT_GT(GetBValue(left), GetRValue(left) + 64);
+        EXPECT_GT(GetRValue(right), GetRValue(left) + 64);
+        DeleteObject(banner);
+    }
+}
+
+// A damaged icon file gives no icon rather than reading past its end.
+TEST(Pictures, ADamagedIconFileIsNoIcon) {
+    const std::vector<BYTE> whole = UnpackedResource(Module(), PageIcon(1), PackedIconType);
+    ASSERT_GT(whole.size(), 100u);
+    std::vector<BYTE> farOffset = whole;
+    farOffset[6 + 12 + 2] = 0x7F;  // the first image some 8 MiB on
+    std::vector<BYTE> moreImages = whole;
+    moreImages[4] = 200;  // entries past the end of the file
+    const struct {
+        const char* Name;
+        std::vector<BYTE> Bytes;
+        int Size;
+        bool Icon;
+    } cases[] = {
+        {"whole", whole, 32, true},
+        {"whole, large", whole, 48, true},
+        {"a size it lacks", whole, 40, false},
+        {"empty", {}, 32, false},
+        {"the header alone", std::vector<BYTE>(whole.begin(), whole.begin() + 6), 32, false},
+        {"cut short", std::vector<BYTE>(whole.begin(), whole.begin() + static_cast<long>(whole.size() / 2)), 48, false},
+        {"an image past the end", farOffset, 32, false},
+        {"more images than it holds", moreImages, 40, false},
+    };
+    for (const auto& file : cases) {
+        SCOPED_TRACE(file.Name);
+        HICON icon = IconFromFile(file.Bytes, file.Size);
+        EXPECT_EQ(icon != nullptr, file.Icon);
+        if (icon) DestroyIcon(icon);
+    }
 }
 
 TEST(Pictures, ADamagedPackedBitmapIsNoBitmap) {

@@ -1,5 +1,6 @@
 #include "page_floor.h"
 
+#include "widgets/bitmap_resource.h"
 #include "widgets/common_controls.h"
 #include "widgets/flat_button.h"
 #include "widgets/flat_check_box.h"
@@ -89,12 +90,13 @@ DWORD ClassStyleOf(HWND window) { return StyleOf(window) & 0xFFFF; }
 // itself, and its plain counterpart gets a border instead.
 DWORD EditBorderOf(HWND ours) { return (ExStyleOf(ours) & WS_EX_CLIENTEDGE) ? 0 : WS_BORDER; }
 
-// Shared: the system loads it once and keeps it.
-HICON IconOf(const TWindow* object) {
+// A page icon: a picture of a packed icon resource; 0 for anything else.
+int IconResourceOf(const TWindow* object) {
     auto* picture = dynamic_cast<const TPicture*>(object);
-    if (!picture) return nullptr;
-    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(picture->Resource()),
-                                         IMAGE_ICON, 32, 32, LR_SHARED));
+    if (!picture) return 0;
+    const bool icon =
+        FindResourceA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(picture->Resource()), PackedIconType) != nullptr;
+    return icon ? picture->Resource() : 0;
 }
 
 template <typename... Classes>
@@ -114,7 +116,7 @@ TCounterpart CounterpartOf(HWND ours) {
     if (IsOneOf<TFlatEdit, TSpinEdit>(object))
         return {TMirrorKind::Edit, "EDIT", EditBorderOf(ours) | WS_TABSTOP | ClassStyleOf(ours)};
     if (IsOneOf<TGroupBox>(object)) return {TMirrorKind::GroupBox, "BUTTON", BS_GROUPBOX};
-    if (IconOf(object)) return {TMirrorKind::Icon, "STATIC", SS_ICON};
+    if (IconResourceOf(object)) return {TMirrorKind::Icon, "STATIC", SS_ICON};
     return ContainerCounterpart;
 }
 
@@ -201,6 +203,17 @@ TPageFloor::TPageFloor(HWND ourNotebook, HWND ourDefaultPage, POINT place, const
     UpdateWindow(Handle());
 }
 
+TPageFloor::~TPageFloor() {
+    for (const auto& icon : icons_) DestroyIcon(icon.second);
+}
+
+// Loaded once and kept, as the system keeps a shared icon.
+HICON TPageFloor::SharedIcon(int resource) {
+    HICON& icon = icons_[resource];
+    if (!icon) icon = LoadIconResource(GetModuleHandleA(nullptr), resource, 32);
+    return icon;
+}
+
 HFONT TPageFloor::FontOf(HWND ours) const {
     if (auto font = reinterpret_cast<HFONT>(SendMessageA(ours, WM_GETFONT, 0, 0))) return font;
     return IsOneOf<TProLabel>(TWindow::FromHandle(ours)) ? fonts_.Title : fonts_.Text;
@@ -227,7 +240,8 @@ void TPageFloor::Furnish(TMirrorKind kind, HWND ours, HWND mirrored, TPage& page
     const TWindow* object = TWindow::FromHandle(ours);
     if (kind == TMirrorKind::Edit) CopyEditMargins(ours, mirrored);
     if (kind == TMirrorKind::GroupBox) EraseInside(mirrored);
-    if (kind == TMirrorKind::Icon) SendMessageA(mirrored, STM_SETICON, reinterpret_cast<WPARAM>(IconOf(object)), 0);
+    if (kind == TMirrorKind::Icon)
+        SendMessageA(mirrored, STM_SETICON, reinterpret_cast<WPARAM>(SharedIcon(IconResourceOf(object))), 0);
     if (kind == TMirrorKind::CheckBox)
         page.CheckBoxes.emplace_back(mirrored, dynamic_cast<const TFlatCheckBox*>(object));
 }

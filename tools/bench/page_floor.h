@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <array>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,6 +54,9 @@ public:
     // rectangle from our notebook, and makes page 0 an empty page the size
     // of our default page. Shown without taking the activation.
     TPageFloor(HWND ourNotebook, HWND ourDefaultPage, POINT place, const TFloorFonts& fonts);
+    ~TPageFloor();
+    TPageFloor(const TPageFloor&) = delete;
+    TPageFloor& operator=(const TPageFloor&) = delete;
 
     HWND Handle() const { return window_.Get(); }
     // Mirrors one of our pages as the next page of the floor.
@@ -71,10 +75,12 @@ private:
     HWND MirrorTree(HWND ours, HWND parent, TPage& page, TMirrorCounts& counts);
     void Furnish(TMirrorKind kind, HWND ours, HWND mirrored, TPage& page);
     HFONT FontOf(HWND ours) const;
+    HICON SharedIcon(int resource);
 
     TFloorFonts fonts_;
     TOwnedWindow window_;
     HWND notebook_ = nullptr;
     std::vector<TPage> pages_;
+    std::map<int, HICON> icons_;  // by resource
     int shown_ = 0;
 };

@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
-# Packs a .bmp file of 16 bits or more a pixel as the program's PACKEDBITMAP
-# resource (widgets/bitmap_resource.h): every pixel row but the first
-# stored as its bytewise difference from the row before, which leaves little
-# but zeros where the picture changes only across, then the whole file
-# packed with LZNT1 (widgets/lznt1.cpp unpacks it), after its four-byte
-# little-endian size.
+# Packs a file as the program's packed resources (widgets/bitmap_resource.h):
+# the whole file packed with LZNT1 (widgets/lznt1.cpp unpacks it), after its
+# four-byte little-endian size. In a .bmp file of 16 bits or more a pixel,
+# a PACKEDBITMAP, every pixel row but the first is first stored as its
+# bytewise difference from the row before, which leaves little but zeros
+# where the picture changes only across. Any other file, such as the icon
+# files of PACKEDICON resources, is packed as it is.
 #
-#   pack_bitmap.py <bitmap file> <packed file>
+#   pack_resource.py <file> <packed file>
 import struct
 import sys
 
@@ -73,7 +74,9 @@ def rows_as_differences(bitmap):
 
 def main():
     source, target = sys.argv[1], sys.argv[2]
-    data = rows_as_differences(open(source, 'rb').read())
+    data = open(source, 'rb').read()
+    if data[:2] == b'BM':
+        data = rows_as_differences(data)
     packed = bytearray(struct.pack('<I', len(data)))
     for start in range(0, len(data), CHUNK):
         packed += pack_chunk(data[start:start + CHUNK])
