@@ -413,6 +413,11 @@ at_scale() {
     awk -v a="$1" -v k="$2" 'BEGIN { printf "%d", int(a * k + 0.5) }'
 }
 
+# The same unrounded, for sizes that need no whole pixels.
+times() {
+    awk -v a="$1" -v k="$2" 'BEGIN { printf "%g", a * k }'
+}
+
 # The title strip across the top of the window: the emblem and the program's
 # name on navy that fades into the window's silver, over a maroon rule.
 # Drawn at a scale: 1 for 96 pixels per inch, 1.5 for 144.
@@ -434,7 +439,7 @@ draw_banner() {
     light=$(at_scale 51 "$k")
     maroon_top=$(at_scale 52 "$k")
     line=$(at_scale 1 "$k")
-    half=$(awk -v w="$line" 'BEGIN { printf "%g", w / 2 }')
+    half=$(times "$line" 0.5)
     local rules="fill rgba(255,255,255,0.35) rectangle 0,$light $((width - 1)),$((maroon_top - 1))"
     rules+=" fill $maroon rectangle 0,$maroon_top $((width - 1)),$((height - 1))"
     local text_x text_y
@@ -448,7 +453,7 @@ draw_banner() {
         \( -size "${width}x$(at_scale 27 "$k")" gradient:'rgba(255,255,255,0.16)'-'rgba(255,255,255,0.02)' \) \
         -composite -draw "$rings" -draw "$rules" -draw "$frame" \
         "$work/emblem.png" -geometry "+$left+$top" -composite \
-        -font Liberation-Sans-Bold -pointsize "$(awk -v k="$k" 'BEGIN { printf "%g", 23 * k }')" \
+        -font Liberation-Sans-Bold -pointsize "$(times 23 "$k")" \
         -fill 'rgba(0,0,0,0.55)' -annotate "+$((text_x + line))+$((text_y + line))" 'Tavrel Control Manager' \
         -fill white -annotate "+$text_x+$text_y" 'Tavrel Control Manager' \
         -type TrueColor BMP3:"$work/banner.bmp"
@@ -468,7 +473,7 @@ draw_default_page() {
     ky=$(awk -v h="$h" 'BEGIN { printf "%g", h / 261 }')
     local grid="affine $kx,0,0,$ky,0,0"
     local blur
-    blur=$(awk -v k="$kx" 'BEGIN { printf "%g", 3 * k }')
+    blur=$(times 3 "$kx")
     local page="fill white stroke #A8A8A8 stroke-width 1 roundrectangle 200.5,48.5 344.5,212.5 4,4
         fill $navy stroke none roundrectangle 201,49 344,66 3,3 rectangle 201,60 344,66
         fill #D8D8D8 rectangle 326,53 338,62"

@@ -52,21 +52,30 @@ std::vector<BYTE> UnpackedResource(HINSTANCE instance, int resource, const char*
     return Unpacked(packed, SizeofResource(instance, found));
 }
 
-HICON IconFromFile(const std::vector<BYTE>& file, int size) {
+std::vector<TIconFileImage> IconFileImages(const std::vector<BYTE>& file) {
     const size_t directory = 6, entrySize = 16;  // ICONDIR, ICONDIRENTRY
-    if (file.size() < directory) return nullptr;
+    if (file.size() < directory) return {};
     const size_t count = file[4] | file[5] << 8;
+    std::vector<TIconFileImage> images;
     for (size_t at = directory; at < directory + count * entrySize && at + entrySize <= file.size();
          at += entrySize) {
-        if (file[at] != size || file[at + 1] != size) continue;
         DWORD bytes = 0, offset = 0;
         std::memcpy(&bytes, &file[at + 8], sizeof(bytes));
         std::memcpy(&offset, &file[at + 12], sizeof(offset));
-        if (offset > file.size() || bytes > file.size() - offset) return nullptr;
+        if (offset > file.size() || bytes > file.size() - offset) continue;
+        // Width and height are equal in ours; 0 stands for 256.
+        images.push_back({file[at] ? file[at] : 256, file.data() + offset, bytes});
+    }
+    return images;
+}
+
+HICON IconFromFile(const std::vector<BYTE>& file, int size) {
+    for (const TIconFileImage& image : IconFileImages(file)) {
+        if (image.Size != size) continue;
         // The platform wants the image on a DWORD boundary, which its
         // place in the file is not.
-        std::vector<BYTE> image(file.begin() + offset, file.begin() + offset + bytes);
-        return CreateIconFromResourceEx(image.data(), bytes, TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR);
+        std::vector<BYTE> bits(image.Bits, image.Bits + image.Bytes);
+        return CreateIconFromResourceEx(bits.data(), image.Bytes, TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR);
     }
     return nullptr;
 }

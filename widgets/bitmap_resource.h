@@ -28,6 +28,16 @@ inline const char* const PackedIconType = "PACKEDICON";
 // resource is damaged.
 HICON LoadIconResource(HINSTANCE instance, int resource, int size);
 
+// One image an icon file's directory lists: its size and its bytes.
+struct TIconFileImage {
+    int Size;  // pixels each way
+    const BYTE* Bits;
+    DWORD Bytes;
+};
+
+// The images of an icon file, those of them that lie within the file.
+std::vector<TIconFileImage> IconFileImages(const std::vector<BYTE>& file);
+
 // An icon file's image of <size> pixels; nullptr when it has none.
 HICON IconFromFile(const std::vector<BYTE>& file, int size);
 

@@ -68,13 +68,8 @@ std::vector<TIconImage> IconImages(int resource) {
     std::vector<TIconImage> images;
     const std::vector<BYTE> file = UnpackedResource(Module(), resource, PackedIconType);
     if (!file.empty()) {
-        const int entrySize = 16;  // ICONDIRENTRY
-        for (int i = 0; i < (file[4] | file[5] << 8); ++i) {
-            const BYTE* entry = file.data() + 6 + i * entrySize;
-            const DWORD bytes = *reinterpret_cast<const DWORD*>(entry + 8);
-            const DWORD offset = *reinterpret_cast<const DWORD*>(entry + 12);
-            images.push_back(ImageOf(entry[0], file.data() + offset, bytes));
-        }
+        for (const TIconFileImage& image : IconFileImages(file))
+            images.push_back(ImageOf(image.Size, image.Bits, image.Bytes));
         return images;
     }
     HRSRC found = FindResourceA(Module(), MAKEINTRESOURCEA(resource), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
